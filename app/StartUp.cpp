@@ -1,0 +1,61 @@
+#include "app/StartUp.h"
+
+#include "app/uOnce.h"
+#include "data/uDataModule.h"
+#include "platform/ErrorReport.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("Larkspur Organizer");
+
+// A later start asked us forward: restore a minimised main window, else raise the active
+// dialog or the main window.
+void BringForward()
+{
+    QWidget* target = QApplication::activeModalWidget();
+    if (!target) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("frmClock"))
+                target = widget;
+        }
+    }
+    if (!target || !target->isVisible())
+        return;
+    if (target->isMinimized())
+        target->showNormal();
+    target->raise();
+    target->activateWindow();
+}
+
+}  // namespace
+
+int RunOrganizer(int argc, char** argv)
+{
+    uOnce::Initialize();
+    if (!uOnce::IsFirstInstance()) {
+        QCoreApplication application(argc, argv);
+        uOnce::ActivateRunningInstance();
+        return 0;
+    }
+
+    ErrorReportingApplication application(argc, argv);
+    QCoreApplication::setApplicationName(ApplicationTitle);
+    uOnce::Guard()->listen();
+    QObject::connect(uOnce::Guard(), &SingleInstance::activationRequested, &application, BringForward);
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &application,
+                     &QCoreApplication::quit);
+
+    try {
+        TDataModule1 dataModule;
+        return application.exec();
+    } catch (const std::exception& error) {
+        ErrorReport::show(error);
+        return 1;
+    }
+}
