@@ -1,5 +1,6 @@
 // Paints the analog clock's face and the program's icon.
-// Usage: make_images RESOURCES_DIR  (writes Images/Analog_clock.jpg and icons/larkspur.png)
+// Usage: make_images RESOURCES_DIR
+// Writes Images/Analog_clock.jpg, icons/larkspur.png and the skin's arrows in icons/arrows/.
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -130,6 +131,23 @@ QImage applicationIcon()
     return icon;
 }
 
+// A small filled triangle pointing along `direction` (0 up, 1 right, 2 down, 3 left), centred
+// in a size x size picture; the skin uses them in spin boxes, combo boxes, menus and calendars.
+QImage arrow(int size, int direction, qreal length, const QColor& color)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(size / 2.0, size / 2.0);
+    p.rotate(90 * direction);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    const qreal half = length / 2;
+    p.drawPolygon(QPolygonF({QPointF(-half, half / 2), QPointF(half, half / 2), QPointF(0, -half / 2 - 0.5)}));
+    return image;
+}
+
 bool save(const QImage& image, const QString& path, const char* format, int quality)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -149,7 +167,23 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir resources(QString::fromLocal8Bit(argv[1]));
-    const bool written = save(analogFace(), resources.filePath("Images/Analog_clock.jpg"), "JPG", 95)
-                         && save(applicationIcon(), resources.filePath("icons/larkspur.png"), "PNG", -1);
-    return written ? 0 : 1;
+    const QColor arrowColor(0x3a, 0x45, 0x2a);
+    const QColor disabledArrowColor(0xb0, 0xb6, 0xa4);
+    const struct { const char* path; QImage image; } pictures[] = {
+        {"Images/Analog_clock.jpg", analogFace()},
+        {"icons/larkspur.png", applicationIcon()},
+        {"icons/arrows/up.png", arrow(9, 0, 7, arrowColor)},
+        {"icons/arrows/down.png", arrow(9, 2, 7, arrowColor)},
+        {"icons/arrows/up-disabled.png", arrow(9, 0, 7, disabledArrowColor)},
+        {"icons/arrows/down-disabled.png", arrow(9, 2, 7, disabledArrowColor)},
+        {"icons/arrows/right.png", arrow(9, 1, 7, arrowColor)},
+        {"icons/arrows/previous-month.png", arrow(16, 3, 8, Qt::white)},
+        {"icons/arrows/next-month.png", arrow(16, 1, 8, Qt::white)},
+    };
+    for (const auto& picture : pictures) {
+        const QString path = resources.filePath(QString::fromLatin1(picture.path));
+        if (!save(picture.image, path, path.endsWith(".jpg") ? "JPG" : "PNG", path.endsWith(".jpg") ? 95 : -1))
+            return 1;
+    }
+    return 0;
 }
