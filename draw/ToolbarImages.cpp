@@ -289,3 +289,8 @@ QIcon ApplicationIcon()
 {
     return QIcon(QStringLiteral(":/icons/larkspur.png"));
 }
+
+QPixmap AboutLogo()
+{
+    return QPixmap(QStringLiteral(":/icons/about_logo.png"));
+}

@@ -33,3 +33,6 @@ QPixmap ToolbarPixmap(int index, int size = ToolbarImage::Size);
 
 // The program's own icon (tray icon, window icons).
 QIcon ApplicationIcon();
+
+// The about box's tall logo, 36x195: a larkspur spike.
+QPixmap AboutLogo();

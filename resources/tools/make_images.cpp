@@ -1,6 +1,7 @@
 // Paints the analog clock's face and the program's icon.
 // Usage: make_images RESOURCES_DIR
-// Writes Images/Analog_clock.jpg, icons/larkspur.png and the skin's arrows in icons/arrows/.
+// Writes Images/Analog_clock.jpg, icons/larkspur.png, icons/about_logo.png and the skin's
+// arrows in icons/arrows/.
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -131,6 +132,56 @@ QImage applicationIcon()
     return icon;
 }
 
+// The about box's tall logo: a larkspur spike, open florets below and buds towards the tip.
+QImage aboutLogo()
+{
+    QImage logo(36, 195, QImage::Format_RGB32);
+    QPainter p(&logo);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 195);
+    sky.setColorAt(0, QColor(0xf6, 0xf5, 0xff));
+    sky.setColorAt(1, QColor(0xe4, 0xea, 0xd2));
+    p.fillRect(logo.rect(), sky);
+
+    const QColor stemColor(0x4d, 0x6a, 0x1c);
+    QPainterPath stem;
+    stem.moveTo(18, 194);
+    stem.cubicTo(16, 140, 20, 80, 18, 14);
+    p.setPen(QPen(stemColor, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+
+    // Two leaves at the foot, fingered like the plant's.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x6a, 0x8e, 0x2a));
+    for (int side : {-1, 1}) {
+        QPainterPath leaf;
+        leaf.moveTo(18, 186);
+        leaf.quadTo(18 + side * 16, 182, 18 + side * 15, 168);
+        leaf.quadTo(18 + side * 6, 174, 18, 186);
+        p.drawPath(leaf);
+    }
+
+    // Florets from the bottom up, shrinking and closing into buds.
+    const int florets = 15;
+    for (int i = 0; i < florets; ++i) {
+        const qreal t = qreal(i) / (florets - 1);
+        const qreal y = 164 - t * 148;
+        const qreal radius = 9.5 - t * 5.5;
+        const qreal x = 18 + (i % 2 ? 1 : -1) * (6 - t * 4);
+        p.setPen(QPen(stemColor, 1));
+        p.drawLine(QPointF(18, y + 2), QPointF(x, y));
+        if (t < 0.7) {
+            paintBlossom(p, QPointF(x, y), radius);
+        } else {
+            p.setPen(QPen(LarkspurDark.darker(130), 0.6));
+            p.setBrush(LarkspurLight);
+            p.drawEllipse(QPointF(x, y), radius * 0.6, radius);
+        }
+    }
+    return logo;
+}
+
 // A small filled triangle pointing along `direction` (0 up, 1 right, 2 down, 3 left), centred
 // in a size x size picture; the skin uses them in spin boxes, combo boxes, menus and calendars.
 QImage arrow(int size, int direction, qreal length, const QColor& color)
@@ -172,6 +223,7 @@ int main(int argc, char** argv)
     const struct { const char* path; QImage image; } pictures[] = {
         {"Images/Analog_clock.jpg", analogFace()},
         {"icons/larkspur.png", applicationIcon()},
+        {"icons/about_logo.png", aboutLogo()},
         {"icons/arrows/up.png", arrow(9, 0, 7, arrowColor)},
         {"icons/arrows/down.png", arrow(9, 2, 7, arrowColor)},
         {"icons/arrows/up-disabled.png", arrow(9, 0, 7, disabledArrowColor)},

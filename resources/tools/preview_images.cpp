@@ -51,10 +51,11 @@ int main(int argc, char** argv)
     const QDir resources(QString::fromLocal8Bit(argv[1]));
     const QImage face(resources.filePath("Images/Analog_clock.jpg"));
     const QImage icon(resources.filePath("icons/larkspur.png"));
+    const QImage logo(resources.filePath("icons/about_logo.png"));
 
     const int zoom = 8;
     const int cell = ToolbarImage::Size * zoom + 8;
-    QImage sheet(5 * cell + 8, 2 * cell + 40 + 3 * 96 + 16 + 8, QImage::Format_RGB32);
+    QImage sheet(5 * cell + 8 + 2 * 36 + 16, 2 * cell + 40 + 3 * 96 + 16 + 8, QImage::Format_RGB32);
     sheet.fill(QColor(0xf4, 0xf5, 0xf8));
     QPainter p(&sheet);
     for (int index = 0; index < ToolbarImage::Count; ++index) {
@@ -69,6 +70,7 @@ int main(int argc, char** argv)
     p.drawImage(QRect(8 + 4 * 96 + 16, row, 192, 192), icon);
     p.drawImage(8 + 4 * 96 + 16, row + 200, icon);
     p.drawImage(QRect(8 + 4 * 96 + 16 + 72, row + 200, 22, 22), icon.scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    p.drawImage(QRect(5 * cell + 8, 8, 2 * 36, 2 * 195), logo);
     p.end();
     return sheet.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

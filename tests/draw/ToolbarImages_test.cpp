@@ -71,6 +71,11 @@ TEST(ToolbarImages, PixmapOutsideTheListIsNull)
     EXPECT_EQ(ToolbarPixmap(ToolbarImage::Edit, 48).size(), QSize(48, 48));
 }
 
+TEST(AboutLogo, IsTheTallPictureOfTheAboutBox)
+{
+    EXPECT_EQ(AboutLogo().size(), QSize(36, 195));
+}
+
 TEST(ApplicationIcon, ComesFromTheCompiledInResource)
 {
     const QIcon icon = ApplicationIcon();
