@@ -178,7 +178,7 @@ int main(int argc, char** argv)
 
     QCalendarWidget calendar;
     calendar.setSelectedDate(QDate(2025, 3, 14));
-    calendar.setFixedSize(220, 170);
+    calendar.setFixedSize(190, 136);
 
     const QList<QImage> shots = {grab(settingsLikeWindow()), grab(listLikeWindow()), grab(&menu), grab(&calendar),
                                  grab(clockLikeWindow())};
