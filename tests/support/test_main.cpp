@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "platform/ErrorReport.h"
 
-// Every test executable runs headless with an application object, as the widgets need one.
+// Every test executable runs headless with the program's own application object.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    ErrorReportingApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
