@@ -53,6 +53,9 @@ int RunOrganizer(int argc, char** argv)
 
     try {
         TDataModule1 dataModule;
+        // After the windows and the language: re-time the after-start tasks, first scan. A
+        // database error here ends the program before its message loop.
+        dataModule.PrepareAfterLoadTasks();
         return application.exec();
     } catch (const std::exception& error) {
         ErrorReport::show(error);
