@@ -1,5 +1,6 @@
 #include "settings/SpinEdit.h"
 
+#include <QLineEdit>
 #include <QLocale>
 
 #include <algorithm>
@@ -16,6 +17,7 @@ SpinEdit::SpinEdit(int low, int high, QWidget* parent)
 {
     setRange(-TypingRange, TypingRange);
     setValue(low);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::changed);
 }
 
 int SpinEdit::typedValue() const
@@ -25,9 +27,13 @@ int SpinEdit::typedValue() const
     return ok ? value : low_;
 }
 
+// QSpinBox updates its text with the editor's signals blocked, so the change is told here.
 void SpinEdit::setClampedValue(int value)
 {
+    const QString before = text();
     setValue(std::clamp(value, low_, high_));
+    if (text() != before)
+        emit changed();
 }
 
 QValidator::State SpinEdit::validate(QString& input, int&) const

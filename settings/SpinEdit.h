@@ -5,7 +5,7 @@
 // A spin edit as the settings use it: typing applies the typed number at once, even outside
 // the limits; setting a value and leaving the box clamp it to the limits. Only digits, a sign
 // and the decimal separator can be typed; a text that is no whole number reads as the lower
-// limit. Changes of the text are QSpinBox::textChanged.
+// limit.
 class SpinEdit : public QSpinBox {
     Q_OBJECT
 public:
@@ -17,6 +17,10 @@ public:
 
     QValidator::State validate(QString& input, int& pos) const override;
     void stepBy(int steps) override;
+
+signals:
+    // Every change of the text, typed or set, a lone sign included.
+    void changed();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;

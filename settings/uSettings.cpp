@@ -220,8 +220,8 @@ void TfrmSettings::connectHandlers()
     }
     connect(btnSelectFont, &QPushButton::clicked, this, &TfrmSettings::btnSelectFontClick);
     connect(btnSelectColor, &QPushButton::clicked, this, &TfrmSettings::btnSelectColorClick);
-    connect(seVertSpace, &QSpinBox::textChanged, this, &TfrmSettings::seVertSpaceChange);
-    connect(seHorisSpase, &QSpinBox::textChanged, this, &TfrmSettings::seHorisSpaseChange);
+    connect(seVertSpace, &SpinEdit::changed, this, &TfrmSettings::seVertSpaceChange);
+    connect(seHorisSpase, &SpinEdit::changed, this, &TfrmSettings::seHorisSpaseChange);
     connect(cbLang, &LanguageBox::aboutToDropDown, this, &TfrmSettings::cbLangDropDown);
     connect(cbLang, &QComboBox::editTextChanged, this, &TfrmSettings::cbLangChange);
     connect(btnOK, &QPushButton::clicked, this, &TfrmSettings::btnOKClick);
