@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -89,4 +90,9 @@ std::optional<QColor> QtDialogs::color(QWidget* parent, const QColor& initial)
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+bool QtDialogs::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
 }

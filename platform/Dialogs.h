@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -21,6 +22,8 @@ public:
 
     virtual Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                            Buttons buttons) = 0;
+    // The desktop's "open" for a file or link (browser, mail program). False when it failed.
+    virtual bool openUrl(const QUrl& url) = 0;
 
     // A font with its colour, as the font dialog shows and returns it.
     struct FontChoice {
@@ -44,4 +47,5 @@ public:
                    Buttons buttons) override;
     std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial) override;
     std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
+    bool openUrl(const QUrl& url) override;
 };

@@ -17,6 +17,7 @@ public:
     {
         return target_.color(parent, initial);
     }
+    bool openUrl(const QUrl& url) override { return target_.openUrl(url); }
 
 private:
     ScriptedDialogs& target_;
@@ -68,4 +69,10 @@ std::optional<QColor> ScriptedDialogs::color(QWidget*, const QColor& initial)
 {
     colorsOffered_.append(initial);
     return takeFront(colorChoices_);
+}
+
+bool ScriptedDialogs::openUrl(const QUrl& url)
+{
+    opened_.append(url);
+    return true;
 }

@@ -27,6 +27,8 @@ public:
 
     Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                    Buttons buttons) override;
+    // Records the link and reports success.
+    bool openUrl(const QUrl& url) override;
 
     // The font and colour dialogs give these choices in order; without one they are cancelled.
     // The starting values they were given are recorded.
@@ -38,11 +40,13 @@ public:
     const QList<QColor>& colorsOffered() const { return colorsOffered_; }
 
     const QList<Shown>& shown() const { return shown_; }
+    const QList<QUrl>& opened() const { return opened_; }
     void clear() { shown_.clear(); }
 
 private:
     class Forwarder;
     QList<Shown> shown_;
+    QList<QUrl> opened_;
     std::deque<Answer> answers_;
     std::deque<FontChoice> fontChoices_;
     std::deque<QColor> colorChoices_;
