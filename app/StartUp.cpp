@@ -3,9 +3,11 @@
 #include "app/uOnce.h"
 #include "clock/uMain.h"
 #include "data/uDataModule.h"
+#include "lang/uLanguages.h"
 #include "platform/ErrorReport.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "settings/uSettings.h"
 
 #include <QCoreApplication>
 #include <QSessionManager>
@@ -61,6 +63,8 @@ int RunOrganizer(int argc, char** argv)
         TfrmClock clock;
         if (clock.TerminationRequested())
             return 1;
+        LoadLanguage(true);
+        TranslateForm(frmSettings);
         QObject::connect(&clock, &TfrmClock::closed, &application, &QCoreApplication::quit);
         // Logging out and SIGTERM save what an exit saves, before the program is told to end.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &clock,

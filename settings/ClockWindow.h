@@ -23,12 +23,12 @@ public:
     virtual void clearAnalogPicture() = 0;
     virtual void shapeAsAnalogClock() = 0;
 
-    virtual void setTrayIconVisible(bool visible) = 0;
+    virtual void showTrayIcon(bool shown) = 0;
     // The window's visibility, and whether it shows when the message loop starts.
     virtual void setClockVisible(bool visible) = 0;
 
     virtual QPoint position() const = 0;
-    virtual void move(const QPoint& position) = 0;
+    virtual void moveTo(const QPoint& position) = 0;
     virtual void setWidth(int width) = 0;
     virtual void setHeight(int height) = 0;
 

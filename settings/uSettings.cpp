@@ -251,7 +251,7 @@ void TfrmSettings::LoadSettings(bool ReadPosition)
     const quint8 mode = ClockSettings::ReadViewMode(file);
     clock_.setViewMode(mode);
     if (ReadPosition)
-        clock_.move(ClockSettings::ReadPosition(file));
+        clock_.moveTo(ClockSettings::ReadPosition(file));
 
     // The view switches the choices run find ViewMode already set and change nothing.
     switch (mode) {
@@ -267,7 +267,7 @@ void TfrmSettings::LoadSettings(bool ReadPosition)
         clock_.shapeAsAnalogClock();
         break;
     }
-    clock_.setTrayIconVisible(mode == 0);
+    clock_.showTrayIcon(mode == 0);
     clock_.setClockVisible(mode == 2 || mode == 3);
 
     const ClockSettings::Appearance stored = ClockSettings::ReadAppearance(file);

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -45,10 +46,10 @@ public:
         hasFace = true;
         size = {96, 96};
     }
-    void setTrayIconVisible(bool visible) override { trayIcon = visible; }
+    void showTrayIcon(bool shown) override { trayIcon = shown; }
     void setClockVisible(bool visible) override { shown = visible; }
     QPoint position() const override { return pos; }
-    void move(const QPoint& value) override { pos = value; }
+    void moveTo(const QPoint& value) override { pos = value; }
     void setWidth(int width) override { size.setWidth(width); }
     void setHeight(int height) override { size.setHeight(height); }
     void setVertSpace(int space) override { vertSpace = space; }
@@ -428,6 +429,26 @@ TEST_F(SettingsTest, TheLanguageListIsFilledAfreshWithoutTouchingTheText)
     EXPECT_EQ(items, QStringList({"Deutsch", "English"}));
     EXPECT_EQ(dialog_->cbLang->currentText(), "English");
     dialog_->cbLang->hidePopup();
+}
+
+TEST_F(SettingsTest, TheShippedLanguagesNameRealComponentsOfTheDialog)
+{
+    folder_.copyShipped("Languages");
+    create();
+    for (const char* language : {"English", "Deutsch"}) {
+        CurrentLanguage = language;
+        for (const Profile::Entry& entry : Profile::readSection(LanguageFilePath(), "frmSettings")) {
+            const QString component = entry.first.section('.', 0, 0);
+            EXPECT_TRUE(component == "Caption" || dialog_->findChild<QObject*>(component))
+                << language << " " << entry.first.toStdString();
+        }
+    }
+    CurrentLanguage = "Deutsch";
+    TranslateForm(dialog_.get());
+    EXPECT_EQ(dialog_->windowTitle(), "Einstellungen");
+    EXPECT_EQ(dialog_->btnCancel->text(), "Abbrechen");
+    EXPECT_EQ(dialog_->cbAutorun->text(), "Programm beim Anmelden starten");
+    EXPECT_EQ(dialog_->lbxSettings->item(2)->text(), "Sprache");
 }
 
 TEST(LanguageList, NamesTheLngEntriesOfTheFolder)
