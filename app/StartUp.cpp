@@ -3,9 +3,11 @@
 #include "app/uOnce.h"
 #include "clock/uMain.h"
 #include "data/uDataModule.h"
+#include "lang/uLanguages.h"
 #include "platform/ErrorReport.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "settings/uSettings.h"
 
 #include <QCoreApplication>
 #include <QSessionManager>
@@ -61,12 +63,17 @@ int RunOrganizer(int argc, char** argv)
         TfrmClock clock;
         if (clock.TerminationRequested())
             return 1;
+        LoadLanguage(true);
+        TranslateForm(frmSettings);
         QObject::connect(&clock, &TfrmClock::closed, &application, &QCoreApplication::quit);
         // Logging out and SIGTERM save what an exit saves, before the program is told to end.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &clock,
                          [&clock](QSessionManager&) { clock.QueryEndSession(); });
         QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &clock,
                          &TfrmClock::QueryEndSession);
+        // After the windows and the language: re-time the after-start tasks, first scan. A
+        // database error here ends the program before its message loop.
+        dataModule.PrepareAfterLoadTasks();
         return application.exec();
     } catch (const std::exception& error) {
         ErrorReport::show(error);

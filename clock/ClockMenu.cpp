@@ -43,7 +43,7 @@ QMenu* CreateClockMenu(QWidget* clock)
 
     addItem(menu, "miAddresBook", QStringLiteral("Address book"), false);
     addSeparator(menu, "N1");
-    addItem(menu, "miSetting", QStringLiteral("Setting"), false);
+    addItem(menu, "miSetting", QStringLiteral("Setting"), true);
     addItem(menu, "miHelp", QStringLiteral("Help"), true);
     addItem(menu, "miAbout", QStringLiteral("About..."), false);
     addSeparator(menu, "miEmpty");

@@ -3,6 +3,7 @@
 #include "clock/ClockMenu.h"
 #include "clock/ClockPainting.h"
 #include "clock/ClockTimeText.h"
+#include "clock/ClockWindowAdapter.h"
 #include "clock/FreeClockGeometry.h"
 #include "clock/ReminderScanTrigger.h"
 #include "data/uDataModule.h"
@@ -15,6 +16,7 @@
 #include "platform/Skin.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowState.h"
+#include "settings/uSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,6 +117,8 @@ void TfrmClock::createMenu()
             &TfrmClock::miHelpClick);
     connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miExit")), &QAction::triggered, this,
             &TfrmClock::miExitClick);
+    connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miSetting")), &QAction::triggered, this,
+            &TfrmClock::miSettingClick);
 }
 
 void TfrmClock::createTrayIcon()
@@ -135,7 +139,9 @@ void TfrmClock::createTrayIcon()
 
 void TfrmClock::FormCreate()
 {
-    applyConfigurationDefaults();
+    settingsTarget_ = std::make_unique<ClockWindowAdapter>(*this);
+    settings_ = std::make_unique<TfrmSettings>(*settingsTarget_);
+    settings_->LoadSettings(true);
     tmrTimeTimer();
     Help::setContext(this, HelpContext);
     if (!Skin::load(ProgramFolder::filePath(SkinFile))) {
@@ -149,26 +155,15 @@ void TfrmClock::FormCreate()
     setVisible(visibleWhenCreated_);
 }
 
-// The configuration's defaults: the analog clock at the top-left corner.
-void TfrmClock::applyConfigurationDefaults()
-{
-    move(0, 0);
-    VertSpace = 3;
-    HorisSpace = 7;
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setBold(true);
-    SetClockFont(font, RGBColor(0, 0, 128));
-    SetClockColor(RGBColor(186, 252, 191));
-    SwitchToAnalogClock();
-}
-
 void TfrmClock::FormDestroy()
 {
+    settings_->SaveSettings(true);
     emit viewSettingsSaveRequested();
 }
 
 void TfrmClock::QueryEndSession()
 {
+    settings_->SaveSettings(true);
     emit viewSettingsSaveRequested();
 }
 
@@ -296,6 +291,12 @@ void TfrmClock::pmClockMenuPopup()
 void TfrmClock::miHelpClick()
 {
     Help::show(this);
+}
+
+void TfrmClock::miSettingClick()
+{
+    settings_->PrepareToOpen();
+    settings_->exec();
 }
 
 void TfrmClock::miExitClick()

@@ -9,16 +9,19 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class ClockWindowAdapter;
 class QLabel;
 class QMenu;
+class TfrmSettings;
 class QSystemTrayIcon;
 class QTimer;
 
 // The main window: a small frameless clock on top of everything, or only a tray icon. Its
 // one-second tick redraws the time and starts the reminder scan when something is due; its
 // popup menu leads to every other window. Closing it ends the program.
-class TfrmClock : public QWidget, private ClockSurface {
+class TfrmClock : public QWidget, public ClockSurface {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 1;
@@ -89,7 +92,7 @@ private:
     void miExitClick();
     void createMenu();
     void createTrayIcon();
-    void applyConfigurationDefaults();
+    void miSettingClick();
     void updateFreeClock(const QTime& time);
 
     // ClockSurface
@@ -105,6 +108,8 @@ private:
     void resizeClock(const QSize& size) override;
 
     TColor color_ = RGBColor(155, 202, 15);
+    std::unique_ptr<ClockWindowAdapter> settingsTarget_;
+    std::unique_ptr<TfrmSettings> settings_;
     ClockViewSwitch viewSwitch_;
     DayOverviewHover dayOverviewHover_;
     ClockDrag drag_;

@@ -1,5 +1,6 @@
 #include "data/uDataModule.h"
 
+#include "lang/uLanguages.h"
 #include "platform/ProgramFolder.h"
 
 TDataModule1* DataModule1 = nullptr;
@@ -25,8 +26,7 @@ TDataModule1::TDataModule1(QObject* parent)
       qrInsContact(connVO),
       qrPerson(connVO),
       qrUpdContact(connVO),
-      // Until the language module is there the captions are the keys themselves.
-      CaptionLookup([](const QString& key) { return key; })
+      CaptionLookup(GetLangMessage)
 {
     qrContactList.add(QStringLiteral("SELECT TRIM(FirstName || '  ' || LastName) AS ContactName, ABID"));
     qrContactList.add(QStringLiteral("FROM AddressBook"));

@@ -44,7 +44,7 @@ public:
     // again a minute later; a tick inside a running scan does nothing. Runs no SQL otherwise.
     void RunTimerScan(const std::function<void(bool)>& setClockTimerEnabled);
 
-    // The reminder windows' captions by language key.
+    // The reminder windows' captions by language key; GetLangMessage unless a test sets another.
     std::function<QString(const QString&)> CaptionLookup;
 
 private:

@@ -5,12 +5,11 @@
 
 namespace {
 
-// The day number of the same moment on the whole millisecond, in the form DateTime::encode
-// gives, so that a walked series compares equal to the encoded moment it should reach.
+// On the whole millisecond, so that a walked series compares equal to the encoded moment it
+// should reach instead of drifting.
 double OnWholeMillisecond(long double date)
 {
-    const double rounded = static_cast<double>(date);
-    return DateTime::encode(DateTime::toDate(rounded), DateTime::toTime(rounded));
+    return DateTime::roundedToMillisecond(static_cast<double>(date));
 }
 
 double AddMonths(double date, qint64 months)
@@ -31,7 +30,7 @@ double IncPeriod(quint8 code, qint32 count, double date)
     const long double start = date;
     switch (code) {
     case ptMinutes:
-        return OnWholeMillisecond(start + static_cast<long double>(count) / 60 / 24);
+        return OnWholeMillisecond(start + static_cast<long double>(count) / (60 * 24));
     case ptHours:
         return OnWholeMillisecond(start + static_cast<long double>(count) / 24);
     case ptDays:

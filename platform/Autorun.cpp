@@ -16,7 +16,7 @@ namespace {
 
 const QString EntryName = QStringLiteral("Larkspur Organizer");
 
-// Characters that make the desktop entry spec require a quoted argument.
+// Characters that make a desktop entry's Exec argument need double quotes.
 const QString Reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
 
 QString configHome()

@@ -23,6 +23,13 @@ void split(double dayNumber, qint64& days, qint64& msOfDay)
     msOfDay = ms;
 }
 
+double join(qint64 days, qint64 msOfDay)
+{
+    const double day = static_cast<double>(days);
+    const double fraction = msOfDay / MillisecondsPerDay;
+    return day >= 0 ? day + fraction : day - fraction;
+}
+
 }  // namespace
 
 double fromDate(const QDate& date)
@@ -32,9 +39,14 @@ double fromDate(const QDate& date)
 
 double encode(const QDate& date, const QTime& time)
 {
-    const double day = fromDate(date);
-    const double fraction = time.msecsSinceStartOfDay() / MillisecondsPerDay;
-    return day >= 0 ? day + fraction : day - fraction;
+    return join(date.toJulianDay() - JulianDayOfDayZero, time.msecsSinceStartOfDay());
+}
+
+double roundedToMillisecond(double dayNumber)
+{
+    qint64 days = 0, ms = 0;
+    split(dayNumber, days, ms);
+    return join(days, ms);
 }
 
 double fromDateTime(const QDateTime& dateTime)

@@ -17,6 +17,8 @@ inline constexpr double MillisecondsPerDay = 86400000.0;
 double fromDate(const QDate& date);
 double fromDateTime(const QDateTime& dateTime);
 double encode(const QDate& date, const QTime& time);
+// The same moment on the whole millisecond, exactly as encode would give it.
+double roundedToMillisecond(double dayNumber);
 
 // A day number rounded to the whole millisecond first, so 0.9999999999 reads as the next day.
 QDateTime toDateTime(double dayNumber);

@@ -1,7 +1,12 @@
 #include "platform/Dialogs.h"
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -52,6 +57,39 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& caption, cons
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
+}
+
+// QFontDialog has no colour of its own: it is embedded with a button for the colour dialog.
+std::optional<Dialogs::FontChoice> QtDialogs::font(QWidget* parent, const FontChoice& initial)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QFontDialog::tr("Select Font"));
+    auto* fonts = new QFontDialog(initial.font, &dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons);
+    QColor color = initial.color;
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QPushButton* colorButton = buttons->addButton(QColorDialog::tr("Color..."), QDialogButtonBox::ActionRole);
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        if (const std::optional<QColor> chosen = this->color(&dialog, color))
+            color = *chosen;
+    });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{fonts->currentFont(), color};
+}
+
+std::optional<QColor> QtDialogs::color(QWidget* parent, const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
 }
 
 bool QtDialogs::openUrl(const QUrl& url)

@@ -25,6 +25,15 @@ public:
     // The desktop's "open" for a file or link (browser, mail program). False when it failed.
     virtual bool openUrl(const QUrl& url) = 0;
 
+    // A font with its colour, as the font dialog shows and returns it.
+    struct FontChoice {
+        QFont font;
+        QColor color;
+    };
+    // The font and colour dialogs: the user's choice, none when cancelled.
+    virtual std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial) = 0;
+    virtual std::optional<QColor> color(QWidget* parent, const QColor& initial) = 0;
+
     // The installed implementation; the real Qt dialogs unless a test installed its own.
     static Dialogs& instance();
     // Takes ownership; nullptr restores the real dialogs. Returns the previous one.
@@ -36,5 +45,7 @@ class QtDialogs : public Dialogs {
 public:
     Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                    Buttons buttons) override;
+    std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial) override;
+    std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
     bool openUrl(const QUrl& url) override;
 };

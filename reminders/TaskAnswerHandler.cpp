@@ -29,5 +29,6 @@ void TaskAnswerHandler::HandleTaskAnswer(TfrmToDo& form)
         dataModule_.ApplyTaskAnswer(form.Tag, static_cast<quint8>(form.sePostpone->value()),
                                     static_cast<quint8>(form.cbPostpone->currentIndex() + 1), form.TaskTime);
     }
-    form.close();
+    form.hide();
+    form.deleteLater();
 }

@@ -1,5 +1,6 @@
 #include "reminders/uToDo.h"
 
+#include "lang/uLanguages.h"
 #include "platform/DateTime.h"
 #include "platform/Screen.h"
 
@@ -32,19 +33,13 @@ QPointer<QObject>& AnswerReceiver()
     return receiver;
 }
 
-std::function<void(QWidget&)>& Translator()
-{
-    static std::function<void(QWidget&)> translate;
-    return translate;
-}
-
 // Later simultaneous windows are named frmToDo_1, frmToDo_2, ... like the component library
 // names a second instance of a form.
-QString FreeFormName()
+QString FreeFormName(const TfrmToDo* form)
 {
     QStringList taken;
     for (const QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<const TfrmToDo*>(widget))
+        if (widget != form && qobject_cast<const TfrmToDo*>(widget))
             taken.append(widget->objectName());
     }
     QString name = FormName;
@@ -75,7 +70,6 @@ QLabel* Heading(QWidget* form, const char* name, const QString& text, int top)
 TfrmToDo::TfrmToDo() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(FormName);
-    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(ClientWidth, ClientHeight);
     setWindowOpacity(Opacity);
@@ -117,10 +111,10 @@ TfrmToDo::TfrmToDo() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt
     FormCreate();
 }
 
+// Translated while still named frmToDo: every reminder window shares that language section.
 void TfrmToDo::FormCreate()
 {
-    if (Translator())
-        Translator()(*this);
+    TranslateForm(this);
     cbPostpone->setCurrentIndex(0);
 }
 
@@ -128,7 +122,7 @@ void TfrmToDo::ShowReminder(const TTaskParams& params, const QString& caption, i
 {
     const TTaskParams task = params;
     auto* form = new TfrmToDo;
-    form->setObjectName(FreeFormName());
+    form->setObjectName(FreeFormName(form));
     form->setWindowTitle(caption);
     form->lblTitle->setText(task.Title);
     form->TaskTime = task.TaskTime;
@@ -150,11 +144,6 @@ void TfrmToDo::ShowReminder(const TTaskParams& params, const QString& caption, i
 void TfrmToDo::setAnswerReceiver(QObject* receiver)
 {
     AnswerReceiver() = receiver;
-}
-
-void TfrmToDo::setTranslator(std::function<void(QWidget&)> translate)
-{
-    Translator() = std::move(translate);
 }
 
 void TfrmToDo::tmrShowTimer()
@@ -179,11 +168,8 @@ void TfrmToDo::rbPostponeToggled(bool postpone)
     cbPostpone->setEnabled(postpone);
 }
 
-// OK is the only way out: the window manager's close is refused, the answer handler's is not.
+// OK is the only way out; the answer's handler destroys the window.
 void TfrmToDo::closeEvent(QCloseEvent* event)
 {
-    if (event->spontaneous())
-        event->ignore();
-    else
-        event->accept();
+    event->ignore();
 }

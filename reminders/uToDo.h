@@ -5,8 +5,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
-
 class QCloseEvent;
 class QComboBox;
 class QLabel;
@@ -36,8 +34,6 @@ public:
 
     // The object that receives the posted WM_TASKANSWER events; none drops the answer.
     static void setAnswerReceiver(QObject* receiver);
-    // Translates a new window under the language section "frmToDo".
-    static void setTranslator(std::function<void(QWidget&)> translate);
 
     qint32 Tag = 0;
     double TaskTime = 0.0;

@@ -220,10 +220,10 @@ TEST_F(ClockWindowTest, TheMenuHoldsEveryItemInOrder)
     EXPECT_EQ(item("miAbout")->text(), QStringLiteral("About..."));
     EXPECT_EQ(clock->spTrayIcon1->contextMenu(), clock->pmClockMenu);
 
-    for (const char* enabled : {"miHelp", "miExit"})
+    for (const char* enabled : {"miSetting", "miHelp", "miExit"})
         EXPECT_TRUE(item(enabled)->isEnabled()) << enabled;
     for (const char* later : {"miToDo", "miHoliday", "miViewToDoList", "miSchedule", "Holydayslist1", "miAddresBook",
-                              "miSetting", "miAbout"})
+                              "miAbout"})
         EXPECT_FALSE(item(later)->isEnabled()) << later;
 }
 

@@ -2,6 +2,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include "draw/uLarkspurUtils.h"
+#include "lang/uLanguages.h"
 #include "platform/DateTime.h"
 #include "platform/SystemClock.h"
 
@@ -230,6 +231,18 @@ TEST_F(ReminderScan, TasksDueTogetherCascadeAndTheNextScanStartsAtOffsetZero)
     windows = Windows();
     ASSERT_EQ(windows.size(), 1u);
     EXPECT_EQ(windows[0]->TargetTop, bottom);
+}
+
+TEST_F(ReminderScan, CaptionsComeFromTheLanguagesMessages)
+{
+    folder.writeFile(QStringLiteral("Languages/English.lng"), "[Messages]\r\nOnceTask=Task\r\n");
+    CurrentLanguage = QStringLiteral("English");
+    Insert({0, At(2025, 3, 14, 9, 0), At(2025, 3, 14, 9, 0), 0, 0, OneHour, ptHours});
+    TimerScan();
+    CurrentLanguage.clear();
+    const std::vector<TfrmToDo*> windows = Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(windows[0]->windowTitle(), QStringLiteral("Task"));
 }
 
 TEST_F(ReminderScan, NothingInTheFutureMeansNoScanAndNoSql)

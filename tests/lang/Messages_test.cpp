@@ -51,7 +51,7 @@ TEST_F(MessagesTest, TheShippedFilesHoldEveryMessageKey)
                           "WantDelete", "InputLastNameOrFirstName", "DontLoadImage", "FirstNname",
                           "LastName", "Birthday", "HomePhone", "JobPhone", "MobilePhone", "Address", "Mail",
                           "ICQ", "WebSite", "Comment", "ErrorOnLoad"};
-    for (const char* language : {"English"}) {
+    for (const char* language : {"English", "Deutsch"}) {
         CurrentLanguage = language;
         QStringList present;
         for (const Profile::Entry& entry : Profile::readSection(LanguageFilePath(), "Messages")) {

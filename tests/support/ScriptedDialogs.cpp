@@ -9,6 +9,14 @@ public:
     {
         return target_.message(parent, caption, text, icon, buttons);
     }
+    std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial) override
+    {
+        return target_.font(parent, initial);
+    }
+    std::optional<QColor> color(QWidget* parent, const QColor& initial) override
+    {
+        return target_.color(parent, initial);
+    }
     bool openUrl(const QUrl& url) override { return target_.openUrl(url); }
 
 private:
@@ -35,6 +43,32 @@ Dialogs::Answer ScriptedDialogs::message(QWidget*, const QString& caption, const
         return answer;
     }
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+namespace {
+
+template <typename T>
+std::optional<T> takeFront(std::deque<T>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
+}  // namespace
+
+std::optional<Dialogs::FontChoice> ScriptedDialogs::font(QWidget*, const FontChoice& initial)
+{
+    fontsOffered_.append(initial);
+    return takeFront(fontChoices_);
+}
+
+std::optional<QColor> ScriptedDialogs::color(QWidget*, const QColor& initial)
+{
+    colorsOffered_.append(initial);
+    return takeFront(colorChoices_);
 }
 
 bool ScriptedDialogs::openUrl(const QUrl& url)

@@ -30,6 +30,15 @@ public:
     // Records the link and reports success.
     bool openUrl(const QUrl& url) override;
 
+    // The font and colour dialogs give these choices in order; without one they are cancelled.
+    // The starting values they were given are recorded.
+    void chooseFont(const FontChoice& choice) { fontChoices_.push_back(choice); }
+    void chooseColor(const QColor& choice) { colorChoices_.push_back(choice); }
+    std::optional<FontChoice> font(QWidget* parent, const FontChoice& initial) override;
+    std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
+    const QList<FontChoice>& fontsOffered() const { return fontsOffered_; }
+    const QList<QColor>& colorsOffered() const { return colorsOffered_; }
+
     const QList<Shown>& shown() const { return shown_; }
     const QList<QUrl>& opened() const { return opened_; }
     void clear() { shown_.clear(); }
@@ -39,5 +48,9 @@ private:
     QList<Shown> shown_;
     QList<QUrl> opened_;
     std::deque<Answer> answers_;
+    std::deque<FontChoice> fontChoices_;
+    std::deque<QColor> colorChoices_;
+    QList<FontChoice> fontsOffered_;
+    QList<QColor> colorsOffered_;
     std::unique_ptr<Dialogs> previous_;
 };
