@@ -2,6 +2,8 @@
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 BENCH_BUILD?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
 PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-image-formats-plugins \
@@ -48,5 +50,20 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BENCH_BUILD)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
+# libFuzzer needs clang. Each target runs for FUZZ_SECONDS on a working corpus in the build
+# folder, seeded from fuzz/corpus/<target>/ (which stays as committed); a crash, a hang over
+# five seconds or a sanitizer report fails the run and leaves its input in $(FUZZ_BUILD)/.
+fuzz:
+	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLARKSPUR_TESTS=OFF -DLARKSPUR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@for f in $(FUZZ_BUILD)/fuzz/*_fuzz; do \
+	  name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; echo "== $$name"; \
+	  TMPDIR=$$([ -d /dev/shm ] && echo /dev/shm || echo /tmp) QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=fuzz/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/$$name- \
+	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
