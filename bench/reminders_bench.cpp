@@ -2,6 +2,7 @@
 // of a per-minute series over a year against a bare loop of additions, and an idle scan
 // (the three scan statements, nothing due) against SQLite's cheapest answer to "what is next".
 
+#include "bench/RatioReporter.h"
 #include "data/uDataModule.h"
 #include "draw/uLarkspurUtils.h"
 #include "platform/DateTime.h"
@@ -14,11 +15,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -135,35 +132,6 @@ void BM_ScanIdle(benchmark::State& state)
 }
 BENCHMARK(BM_ScanIdle)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-// Prints the usual table, then each measured figure as a multiple of its floor.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (!run.error_occurred)
-                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const std::vector<std::pair<std::string, std::string>> pairs{
-            {"BM_SeriesWalk_MinuteYear", "BM_Floor_AddLoop"},
-            {"BM_ScanIdle/10000", "BM_Floor_SqliteMin/10000"},
-            {"BM_ScanIdle/100000", "BM_Floor_SqliteMin/100000"}};
-        for (const auto& [measured, floor] : pairs) {
-            const auto m = seconds_.find(measured), f = seconds_.find(floor);
-            if (m != seconds_.end() && f != seconds_.end() && f->second > 0)
-                std::printf("%-28s %8.1f x %s\n", measured.c_str(), m->second / f->second, floor.c_str());
-        }
-    }
-
-private:
-    std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -171,7 +139,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    RatioReporter reporter({{"BM_SeriesWalk_MinuteYear", "BM_Floor_AddLoop"},
+                            {"BM_ScanIdle/10000", "BM_Floor_SqliteMin/10000"},
+                            {"BM_ScanIdle/100000", "BM_Floor_SqliteMin/100000"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
