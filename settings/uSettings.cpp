@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -371,6 +372,9 @@ void TfrmSettings::cbLangDropDown()
 
 void TfrmSettings::cbLangChange()
 {
+    if (changingLanguage_)
+        return;
+    const QScopedValueRollback guard(changingLanguage_, true);
     CurrentLanguage = cbLang->currentText();
     TranslateForm(this);
     TranslateAllForms();

@@ -95,6 +95,9 @@ private:
     QFont font_;
     TColor fontColor_ = 0;
     TColor color_ = 0;
+    // A language file may itself set the language box; such a change during a change of
+    // language is not a new choice (two files naming each other would recurse without end).
+    bool changingLanguage_ = false;
 };
 
 // The one settings dialog of the program, created by the clock window.

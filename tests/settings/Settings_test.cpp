@@ -413,6 +413,23 @@ TEST_F(SettingsTest, LanguageChoiceTranslatesAndCancelRestoresTheStoredOne)
     EXPECT_EQ(Profile::readString(iniPath(), "General", "Language", ""), "English");
 }
 
+TEST_F(SettingsTest, LanguageFilesThatSetTheLanguageBoxDoNotChainLanguageChanges)
+{
+    folder_.writeFile("Languages/English.lng", "[frmSettings]\ncbLang.Text=Deutsch\nlbView=View\n");
+    folder_.writeFile("Languages/Deutsch.lng", "[frmSettings]\ncbLang.Text=English\nlbView=Ansicht\n");
+    create();
+    CurrentLanguage = "English";
+    TranslateForm(dialog_.get());
+    EXPECT_EQ(CurrentLanguage, "Deutsch");
+    EXPECT_EQ(dialog_->lbView->text(), "View");
+
+    // The box now shows what the German file put there; a choice by the user still counts.
+    EXPECT_EQ(dialog_->cbLang->currentText(), "English");
+    dialog_->cbLang->setEditText("Deutsch");
+    EXPECT_EQ(CurrentLanguage, "Deutsch");
+    EXPECT_EQ(dialog_->lbView->text(), "Ansicht");
+}
+
 TEST_F(SettingsTest, TheLanguageListIsFilledAfreshWithoutTouchingTheText)
 {
     folder_.writeFile("Languages/English.lng", "");
