@@ -5,7 +5,7 @@ BENCH_BUILD?= build-bench
 JOBS       ?= $(shell nproc)
 
 PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-image-formats-plugins \
-            libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            libsqlite3-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth x11-utils xdotool imagemagick faketime fonts-dejavu-core
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 

@@ -1,12 +1,14 @@
 #include "app/StartUp.h"
 
 #include "app/uOnce.h"
+#include "clock/uMain.h"
 #include "data/uDataModule.h"
 #include "platform/ErrorReport.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>
+#include <QSessionManager>
 #include <QWidget>
 
 namespace {
@@ -45,6 +47,9 @@ int RunOrganizer(int argc, char** argv)
 
     ErrorReportingApplication application(argc, argv);
     QCoreApplication::setApplicationName(ApplicationTitle);
+    // The clock decides: in the tray-icon mode no window is shown, and closing a dialog then
+    // must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     uOnce::Guard()->listen();
     QObject::connect(uOnce::Guard(), &SingleInstance::activationRequested, &application, BringForward);
     TerminationSignals terminationSignals;
@@ -53,6 +58,15 @@ int RunOrganizer(int argc, char** argv)
 
     try {
         TDataModule1 dataModule;
+        TfrmClock clock;
+        if (clock.TerminationRequested())
+            return 1;
+        QObject::connect(&clock, &TfrmClock::closed, &application, &QCoreApplication::quit);
+        // Logging out and SIGTERM save what an exit saves, before the program is told to end.
+        QObject::connect(&application, &QGuiApplication::commitDataRequest, &clock,
+                         [&clock](QSessionManager&) { clock.QueryEndSession(); });
+        QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &clock,
+                         &TfrmClock::QueryEndSession);
         return application.exec();
     } catch (const std::exception& error) {
         ErrorReport::show(error);

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QDesktopServices>
 #include <QMessageBox>
 
 namespace {
@@ -51,4 +52,9 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& caption, cons
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
+}
+
+bool QtDialogs::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
 }

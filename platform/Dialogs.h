@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -21,6 +22,8 @@ public:
 
     virtual Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                            Buttons buttons) = 0;
+    // The desktop's "open" for a file or link (browser, mail program). False when it failed.
+    virtual bool openUrl(const QUrl& url) = 0;
 
     // The installed implementation; the real Qt dialogs unless a test installed its own.
     static Dialogs& instance();
@@ -33,4 +36,5 @@ class QtDialogs : public Dialogs {
 public:
     Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                    Buttons buttons) override;
+    bool openUrl(const QUrl& url) override;
 };

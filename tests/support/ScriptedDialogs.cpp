@@ -9,6 +9,7 @@ public:
     {
         return target_.message(parent, caption, text, icon, buttons);
     }
+    bool openUrl(const QUrl& url) override { return target_.openUrl(url); }
 
 private:
     ScriptedDialogs& target_;
@@ -34,4 +35,10 @@ Dialogs::Answer ScriptedDialogs::message(QWidget*, const QString& caption, const
         return answer;
     }
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+bool ScriptedDialogs::openUrl(const QUrl& url)
+{
+    opened_.append(url);
+    return true;
 }

@@ -27,13 +27,17 @@ public:
 
     Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                    Buttons buttons) override;
+    // Records the link and reports success.
+    bool openUrl(const QUrl& url) override;
 
     const QList<Shown>& shown() const { return shown_; }
+    const QList<QUrl>& opened() const { return opened_; }
     void clear() { shown_.clear(); }
 
 private:
     class Forwarder;
     QList<Shown> shown_;
+    QList<QUrl> opened_;
     std::deque<Answer> answers_;
     std::unique_ptr<Dialogs> previous_;
 };

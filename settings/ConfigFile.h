@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The configuration file: the executable's path with ".ini" appended.
+QString ConfigFilePath();
