@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -134,6 +135,7 @@ TfrmCreateToDo::TfrmCreateToDo(QWidget* parent)
 
     const QRect screen = Screen::geometry();
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+    Help::setContext(this, HelpContext);
     frmCreateToDo = this;
 }
 
@@ -282,7 +284,5 @@ void TfrmCreateToDo::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape)
         return bbCancelClick();
-    if (event->key() == Qt::Key_F1)
-        return Help::Show(HelpContext);
     QWidget::keyPressEvent(event);
 }

@@ -8,7 +8,8 @@
 #include "tasks/uNewToDo.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,7 +29,7 @@ QToolButton* toolButton(QToolBar* bar, const char* name, int picture, const QStr
 {
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(ToolbarImage(picture));
+    button->setIcon(ToolbarImages().at(picture));
     button->setToolTip(hint);
     button->setAutoRaise(true);
     bar->addWidget(button);
@@ -53,9 +54,9 @@ TfrmToDoList::TfrmToDoList(QWidget* parent)
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setIconSize(QSize(16, 16));
-    tbEdit = toolButton(ToolBar1, "tbEdit", 5, QStringLiteral("Edit"));
-    tbNew = toolButton(ToolBar1, "tbNew", 6, QStringLiteral("New task"));
-    tbDelete = toolButton(ToolBar1, "tbDelete", 7, QStringLiteral("Delete task"));
+    tbEdit = toolButton(ToolBar1, "tbEdit", ToolbarImage::Edit, QStringLiteral("Edit"));
+    tbNew = toolButton(ToolBar1, "tbNew", ToolbarImage::Add, QStringLiteral("New task"));
+    tbDelete = toolButton(ToolBar1, "tbDelete", ToolbarImage::Delete, QStringLiteral("Delete task"));
     layout->addWidget(ToolBar1);
 
     grToDoList = new QTableView(this);
@@ -90,6 +91,7 @@ TfrmToDoList::TfrmToDoList(QWidget* parent)
     connect(grToDoList->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &TfrmToDoList::tbEditClick);
     connect(model_, &QAbstractItemModel::modelReset, this, &TfrmToDoList::dsToDoListDataChange);
     dsToDoListDataChange();
+    Help::setContext(this, HelpContext);
     frmToDoList = this;
 }
 
@@ -166,9 +168,3 @@ void TfrmToDoList::tbDeleteClick()
     RefreshList();
 }
 
-void TfrmToDoList::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1)
-        return Help::Show(HelpContext);
-    QWidget::keyPressEvent(event);
-}

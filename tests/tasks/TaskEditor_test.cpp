@@ -1,4 +1,5 @@
 #include "data/uDataModule.h"
+#include "draw/uLarkspurUtils.h"
 #include "platform/DateTime.h"
 #include "platform/Query.h"
 #include "platform/SystemClock.h"

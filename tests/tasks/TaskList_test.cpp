@@ -11,6 +11,8 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
