@@ -5,7 +5,8 @@
 namespace DateTime {
 namespace {
 
-const qint64 JulianDayOfDayZero = QDate(1899, 12, 30).toJulianDay();
+// 30 December 1899; a constant, so day numbers work during static initialisation too.
+constexpr qint64 JulianDayOfDayZero = 2415019;
 
 // Splits into whole days and milliseconds of the day. Before day 0 the fraction still counts
 // forward from midnight of its own day, as the stored form has always meant (-1.25 is
