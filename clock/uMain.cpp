@@ -121,10 +121,7 @@ void TfrmClock::createTrayIcon()
 {
     spTrayIcon1 = new QSystemTrayIcon(this);
     spTrayIcon1->setObjectName(QStringLiteral("spTrayIcon1"));
-    QIcon icon = QApplication::windowIcon();
-    if (icon.isNull())
-        icon = QIcon(ProgramFolder::filePath(AnalogPictureFile));
-    spTrayIcon1->setIcon(icon);
+    spTrayIcon1->setIcon(QIcon(QStringLiteral(":/icons/larkspur.png")));
     spTrayIcon1->setToolTip(windowTitle());
     spTrayIcon1->setContextMenu(pmClockMenu);
     connect(spTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

@@ -245,11 +245,11 @@ TEST_F(ClockWindowTest, ExitClosesTheClockAndItsEndAsksForTheShortSave)
 
 TEST_F(ClockWindowTest, HelpFromTheMenuOpensTheClocksContext)
 {
-    folder.writeFile(Help::HelpFile, "<html></html>");
+    folder.writeFile(QStringLiteral("Help/context-1.html"), "<html></html>");
     create();
     item("miHelp")->trigger();
     ASSERT_EQ(dialogs.opened().size(), 1);
-    EXPECT_EQ(dialogs.opened().first().fragment(), QStringLiteral("context-1"));
+    EXPECT_EQ(dialogs.opened().first().fileName(), QStringLiteral("context-1.html"));
 }
 
 TEST_F(ClockWindowTest, DraggingWithTheLeftButtonMovesTheClockAndSnapsItToAnEdge)
