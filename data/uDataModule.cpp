@@ -20,7 +20,13 @@ void declareContactParameters(Query& query)
 }  // namespace
 
 TDataModule1::TDataModule1(QObject* parent)
-    : QObject(parent), qrContactList(connVO), qrInsContact(connVO), qrPerson(connVO), qrUpdContact(connVO)
+    : QObject(parent),
+      qrContactList(connVO),
+      qrInsContact(connVO),
+      qrPerson(connVO),
+      qrUpdContact(connVO),
+      // Until the language module is there the captions are the keys themselves.
+      CaptionLookup([](const QString& key) { return key; })
 {
     qrContactList.add(QStringLiteral("SELECT TRIM(FirstName || '  ' || LastName) AS ContactName, ABID"));
     qrContactList.add(QStringLiteral("FROM AddressBook"));
