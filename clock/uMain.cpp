@@ -4,9 +4,8 @@
 #include "clock/ClockPainting.h"
 #include "clock/ClockTimeText.h"
 #include "clock/FreeClockGeometry.h"
-#include "clock/ReminderScanTrigger.h"
 #include "data/uDataModule.h"
-#include "platform/DateTime.h"
+#include "reminders/TaskAnswerHandler.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/Help.h"
@@ -26,6 +25,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
+
+#include <functional>
 
 TfrmClock* frmClock = nullptr;
 
@@ -96,6 +97,8 @@ TfrmClock::TfrmClock(QWidget* parent)
 
     createMenu();
     createTrayIcon();
+    if (DataModule1)
+        taskAnswers = new TaskAnswerHandler(*DataModule1, this);
     frmClock = this;
     FormCreate();
 }
@@ -195,7 +198,7 @@ void TfrmClock::tmrTimeTimer()
     else if (ViewMode == vmAnalogClock)
         pbArrows->repaint();
     if (DataModule1)
-        RunReminderScanWhenDue(*tmrTime, DateTime::fromDateTime(now), DataModule1->NextShowDT, reminderScan_);
+        DataModule1->RunTimerScan([this](bool enabled) { enabled ? tmrTime->start() : tmrTime->stop(); });
 }
 
 void TfrmClock::updateFreeClock(const QTime& time)
