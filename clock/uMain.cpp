@@ -5,9 +5,8 @@
 #include "clock/ClockTimeText.h"
 #include "clock/ClockWindowAdapter.h"
 #include "clock/FreeClockGeometry.h"
-#include "clock/ReminderScanTrigger.h"
 #include "data/uDataModule.h"
-#include "platform/DateTime.h"
+#include "reminders/TaskAnswerHandler.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/Help.h"
@@ -28,6 +27,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
+
+#include <functional>
 
 TfrmClock* frmClock = nullptr;
 
@@ -98,6 +99,8 @@ TfrmClock::TfrmClock(QWidget* parent)
 
     createMenu();
     createTrayIcon();
+    if (DataModule1)
+        taskAnswers = new TaskAnswerHandler(*DataModule1, this);
     frmClock = this;
     FormCreate();
 }
@@ -125,10 +128,7 @@ void TfrmClock::createTrayIcon()
 {
     spTrayIcon1 = new QSystemTrayIcon(this);
     spTrayIcon1->setObjectName(QStringLiteral("spTrayIcon1"));
-    QIcon icon = QApplication::windowIcon();
-    if (icon.isNull())
-        icon = QIcon(ProgramFolder::filePath(AnalogPictureFile));
-    spTrayIcon1->setIcon(icon);
+    spTrayIcon1->setIcon(QIcon(QStringLiteral(":/icons/larkspur.png")));
     spTrayIcon1->setToolTip(windowTitle());
     spTrayIcon1->setContextMenu(pmClockMenu);
     connect(spTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -193,7 +193,7 @@ void TfrmClock::tmrTimeTimer()
     else if (ViewMode == vmAnalogClock)
         pbArrows->repaint();
     if (DataModule1)
-        RunReminderScanWhenDue(*tmrTime, DateTime::fromDateTime(now), DataModule1->NextShowDT, reminderScan_);
+        DataModule1->RunTimerScan([this](bool enabled) { enabled ? tmrTime->start() : tmrTime->stop(); });
 }
 
 void TfrmClock::updateFreeClock(const QTime& time)
