@@ -8,6 +8,8 @@
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "settings/uSettings.h"
+#include "tasks/uNewToDo.h"
+#include "tasks/uToDoList.h"
 
 #include <QCoreApplication>
 #include <QSessionManager>
@@ -63,8 +65,11 @@ int RunOrganizer(int argc, char** argv)
         TfrmClock clock;
         if (clock.TerminationRequested())
             return 1;
+        // The long-lived windows, hidden until asked for, in the order the language files
+        // are applied to them.
+        TfrmCreateToDo createToDo;
+        TfrmToDoList toDoList;
         LoadLanguage(true);
-        TranslateForm(frmSettings);
         QObject::connect(&clock, &TfrmClock::closed, &application, &QCoreApplication::quit);
         // Logging out and SIGTERM save what an exit saves, before the program is told to end.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &clock,
@@ -74,6 +79,9 @@ int RunOrganizer(int argc, char** argv)
         // After the windows and the language: re-time the after-start tasks, first scan. A
         // database error here ends the program before its message loop.
         dataModule.PrepareAfterLoadTasks();
+        // The settings dialog belongs to the clock, not to the application, so the
+        // translation of all windows above did not reach it.
+        TranslateForm(frmSettings);
         return application.exec();
     } catch (const std::exception& error) {
         ErrorReport::show(error);

@@ -16,6 +16,8 @@
 #include "platform/SystemClock.h"
 #include "platform/WindowState.h"
 #include "settings/uSettings.h"
+#include "tasks/uNewToDo.h"
+#include "tasks/uToDoList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -122,6 +124,10 @@ void TfrmClock::createMenu()
             &TfrmClock::miExitClick);
     connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miSetting")), &QAction::triggered, this,
             &TfrmClock::miSettingClick);
+    connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miToDo")), &QAction::triggered, this,
+            &TfrmClock::miToDoClick);
+    connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miViewToDoList")), &QAction::triggered, this,
+            &TfrmClock::miViewToDoListClick);
 }
 
 void TfrmClock::createTrayIcon()
@@ -297,6 +303,22 @@ void TfrmClock::miSettingClick()
 {
     settings_->PrepareToOpen();
     settings_->exec();
+}
+
+// The task windows are created after the clock, so they are looked up when asked for.
+void TfrmClock::miToDoClick()
+{
+    if (frmCreateToDo)
+        frmCreateToDo->OpenNewTask();
+}
+
+void TfrmClock::miViewToDoListClick()
+{
+    if (!frmToDoList)
+        return;
+    frmToDoList->show();
+    frmToDoList->raise();
+    frmToDoList->activateWindow();
 }
 
 void TfrmClock::miExitClick()

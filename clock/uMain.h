@@ -94,6 +94,8 @@ private:
     void createMenu();
     void createTrayIcon();
     void miSettingClick();
+    void miToDoClick();
+    void miViewToDoListClick();
     void updateFreeClock(const QTime& time);
 
     // ClockSurface

@@ -1,4 +1,6 @@
 #include "clock/uMain.h"
+#include "tasks/uNewToDo.h"
+#include "tasks/uToDoList.h"
 
 #include "data/uDataModule.h"
 #include "platform/DateTime.h"
@@ -210,11 +212,24 @@ TEST_F(ClockWindowTest, TheMenuHoldsEveryItemInOrder)
     EXPECT_EQ(item("miAbout")->text(), QStringLiteral("About..."));
     EXPECT_EQ(clock->spTrayIcon1->contextMenu(), clock->pmClockMenu);
 
-    for (const char* enabled : {"miSetting", "miHelp", "miExit"})
+    for (const char* enabled : {"miToDo", "miViewToDoList", "miSetting", "miHelp", "miExit"})
         EXPECT_TRUE(item(enabled)->isEnabled()) << enabled;
-    for (const char* later : {"miToDo", "miHoliday", "miViewToDoList", "miSchedule", "Holydayslist1", "miAddresBook",
-                              "miAbout"})
+    for (const char* later : {"miHoliday", "miSchedule", "Holydayslist1", "miAddresBook", "miAbout"})
         EXPECT_FALSE(item(later)->isEnabled()) << later;
+}
+
+TEST_F(ClockWindowTest, ToDoAndToDoListOpenTheTaskWindows)
+{
+    create();
+    TfrmCreateToDo editor;
+    TfrmToDoList list;
+    item("miToDo")->trigger();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.tag(), 0);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("NewToDo..."));
+    item("miViewToDoList")->trigger();
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(list.size(), QSize(519, 308));
 }
 
 TEST_F(ClockWindowTest, ExitClosesTheClockAndItsEndAsksForTheShortSave)
