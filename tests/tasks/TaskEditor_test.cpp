@@ -2,6 +2,7 @@
 #include "draw/uLarkspurUtils.h"
 #include "platform/DateTime.h"
 #include "platform/Query.h"
+#include "reminders/uToDo.h"
 #include "platform/SystemClock.h"
 #include "tasks/uNewToDo.h"
 #include "tasks/uToDoList.h"
@@ -10,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -105,6 +108,22 @@ TEST_F(TaskEditorTest, NewTaskAtExactTimeIsSavedAndArmsTheEngine)
     EXPECT_EQ(task.elapseInt, 1);
     EXPECT_EQ(task.elapseType, 2);
     EXPECT_DOUBLE_EQ(dm.NextShowDT, due);
+
+    // Its time comes: the clock's next tick announces it once.
+    bool timerOn = true;
+    SystemClock::setNow(QDateTime(QDate(2025, 3, 14), QTime(10, 15, 1)));
+    dm.RunTimerScan([&timerOn](bool on) { timerOn = on; });
+    EXPECT_TRUE(timerOn);
+    std::vector<TfrmToDo*> reminders;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* reminder = qobject_cast<TfrmToDo*>(widget))
+            reminders.push_back(reminder);
+    }
+    ASSERT_EQ(reminders.size(), 1u);
+    EXPECT_EQ(reminders[0]->lblTitle->text(), QStringLiteral("Call the dentist"));
+    EXPECT_DOUBLE_EQ(reminders[0]->TaskTime, due);
+    EXPECT_EQ(stored(lastKey()).mesType, 10);
+    delete reminders[0];
 }
 
 TEST_F(TaskEditorTest, AfterStartOffsetsStoreDurationsAndReopenInTheirUnit)
