@@ -38,6 +38,13 @@ void BringForward()
     target->activateWindow();
 }
 
+// Not quit(): that asks every window to close first, and an unanswered reminder window
+// refuses, which would keep the program running after Exit or SIGTERM.
+void EndMessageLoop()
+{
+    QCoreApplication::exit(0);
+}
+
 }  // namespace
 
 int RunOrganizer(int argc, char** argv)
@@ -57,8 +64,7 @@ int RunOrganizer(int argc, char** argv)
     uOnce::Guard()->listen();
     QObject::connect(uOnce::Guard(), &SingleInstance::activationRequested, &application, BringForward);
     TerminationSignals terminationSignals;
-    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &application,
-                     &QCoreApplication::quit);
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &application, EndMessageLoop);
 
     try {
         TDataModule1 dataModule;
@@ -70,7 +76,7 @@ int RunOrganizer(int argc, char** argv)
         TfrmCreateToDo createToDo;
         TfrmToDoList toDoList;
         LoadLanguage(true);
-        QObject::connect(&clock, &TfrmClock::closed, &application, &QCoreApplication::quit);
+        QObject::connect(&clock, &TfrmClock::closed, &application, EndMessageLoop);
         // Logging out and SIGTERM save what an exit saves, before the program is told to end.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &clock,
                          [&clock](QSessionManager&) { clock.QueryEndSession(); });

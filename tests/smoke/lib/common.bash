@@ -138,15 +138,16 @@ smoke_message() {
   echo "$text"
 }
 
-# smoke_sql SQL: runs statements on the copied database; day numbers are local wall-clock
-# times counted from 30 December 1899, which julianday gives for a text without a zone.
+# smoke_sql SQL: runs statements on the copied database.
 smoke_sql() {
   sqlite3 -batch -bail "$program_dir/Ls.lsb" "$1"
 }
 
-# smoke_day 'YYYY-MM-DD HH:MM:SS': the SQL expression of that local time as a day number.
+# smoke_day 'YYYY-MM-DD HH:MM:SS': the SQL expression of that local time as the program stores
+# it: whole days from 30 December 1899 plus the milliseconds of the day over 86400000.
+# (julianday alone is some microseconds off, and the program compares stored times exactly.)
 smoke_day() {
-  echo "(julianday('$1') - 2415018.5)"
+  echo "(julianday(date('$1')) - 2415018.5 + (strftime('%s', '$1') - strftime('%s', date('$1'))) * 1000 / 86400000.0)"
 }
 
 # smoke_time_of COLUMN: the SQL expression of a day-number column as local time text.
