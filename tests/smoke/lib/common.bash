@@ -37,21 +37,29 @@ smoke_setup() {
   smoke_start_xvfb
 }
 
-# Xvfb picks a free display itself, so parallel runs on one machine never collide.
+# A display number far from the usual ones, retried when taken, so that runs beside other
+# X servers on the machine (and beside each other) never share one.
 smoke_start_xvfb() {
-  local display_file=$smoke_work/display number=""
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>"$smoke_work/xvfb.log" &
-  smoke_xvfb_pid=$!
-  for _ in $(seq 100); do
-    number=$(head -n1 "$display_file" 2>/dev/null || true)
-    [ -n "$number" ] && break
-    kill -0 "$smoke_xvfb_pid" 2>/dev/null || smoke_fail "Xvfb did not start: $(cat "$smoke_work/xvfb.log")"
-    sleep 0.1
+  local number
+  for _ in $(seq 10); do
+    number=$((1000 + RANDOM % 30000))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp 2>"$smoke_work/xvfb.log" &
+    smoke_xvfb_pid=$!
+    for _ in $(seq 50); do
+      if ! kill -0 "$smoke_xvfb_pid" 2>/dev/null; then
+        smoke_xvfb_pid=""
+        break
+      fi
+      if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+        export DISPLAY=:$number
+        return 0
+      fi
+      sleep 0.1
+    done
+    [ -n "$smoke_xvfb_pid" ] && smoke_fail "Xvfb on :$number does not answer"
   done
-  [ -n "$number" ] || smoke_fail "Xvfb gave no display"
-  export DISPLAY=:$number
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  smoke_fail "the X server on $DISPLAY does not answer"
+  smoke_fail "Xvfb found no free display: $(cat "$smoke_work/xvfb.log")"
 }
 
 # smoke_start [FAKED_START_TIME]: starts the program in the background, under faketime when a
