@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 
 PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-image-formats-plugins \
             libsqlite3-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            xvfb xauth x11-utils xdotool imagemagick faketime fonts-dejavu-core
+            xvfb xauth x11-utils xdotool imagemagick faketime sqlite3 fonts-dejavu-core
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

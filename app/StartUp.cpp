@@ -8,6 +8,8 @@
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "settings/uSettings.h"
+#include "tasks/uNewToDo.h"
+#include "tasks/uToDoList.h"
 
 #include <QCoreApplication>
 #include <QSessionManager>
@@ -36,6 +38,13 @@ void BringForward()
     target->activateWindow();
 }
 
+// Not quit(): that asks every window to close first, and an unanswered reminder window
+// refuses, which would keep the program running after Exit or SIGTERM.
+void EndMessageLoop()
+{
+    QCoreApplication::exit(0);
+}
+
 }  // namespace
 
 int RunOrganizer(int argc, char** argv)
@@ -55,17 +64,19 @@ int RunOrganizer(int argc, char** argv)
     uOnce::Guard()->listen();
     QObject::connect(uOnce::Guard(), &SingleInstance::activationRequested, &application, BringForward);
     TerminationSignals terminationSignals;
-    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &application,
-                     &QCoreApplication::quit);
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &application, EndMessageLoop);
 
     try {
         TDataModule1 dataModule;
         TfrmClock clock;
         if (clock.TerminationRequested())
             return 1;
+        // The long-lived windows, hidden until asked for, in the order the language files
+        // are applied to them.
+        TfrmCreateToDo createToDo;
+        TfrmToDoList toDoList;
         LoadLanguage(true);
-        TranslateForm(frmSettings);
-        QObject::connect(&clock, &TfrmClock::closed, &application, &QCoreApplication::quit);
+        QObject::connect(&clock, &TfrmClock::closed, &application, EndMessageLoop);
         // Logging out and SIGTERM save what an exit saves, before the program is told to end.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &clock,
                          [&clock](QSessionManager&) { clock.QueryEndSession(); });
@@ -74,6 +85,9 @@ int RunOrganizer(int argc, char** argv)
         // After the windows and the language: re-time the after-start tasks, first scan. A
         // database error here ends the program before its message loop.
         dataModule.PrepareAfterLoadTasks();
+        // The settings dialog belongs to the clock, not to the application, so the
+        // translation of all windows above did not reach it.
+        TranslateForm(frmSettings);
         return application.exec();
     } catch (const std::exception& error) {
         ErrorReport::show(error);

@@ -33,11 +33,11 @@ QMenu* CreateClockMenu(QWidget* clock)
     menu->setObjectName(QStringLiteral("pmClockMenu"));
 
     QMenu* create = addSubmenu(menu, "miCreate", QStringLiteral("Create"));
-    addItem(create, "miToDo", QStringLiteral("To do"), false);
+    addItem(create, "miToDo", QStringLiteral("To do"), true);
     addItem(create, "miHoliday", QStringLiteral("Holiday"), false);
 
     QMenu* view = addSubmenu(menu, "miView", QStringLiteral("View"));
-    addItem(view, "miViewToDoList", QStringLiteral("To do list"), false);
+    addItem(view, "miViewToDoList", QStringLiteral("To do list"), true);
     addItem(view, "miSchedule", QStringLiteral("Schedule"), false);
     addItem(view, "Holydayslist1", QStringLiteral("Holidays list"), false);
 

@@ -5,9 +5,8 @@
 #include "clock/ClockTimeText.h"
 #include "clock/ClockWindowAdapter.h"
 #include "clock/FreeClockGeometry.h"
-#include "clock/ReminderScanTrigger.h"
 #include "data/uDataModule.h"
-#include "platform/DateTime.h"
+#include "reminders/TaskAnswerHandler.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/Help.h"
@@ -17,6 +16,8 @@
 #include "platform/SystemClock.h"
 #include "platform/WindowState.h"
 #include "settings/uSettings.h"
+#include "tasks/uNewToDo.h"
+#include "tasks/uToDoList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,6 +29,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
+
+#include <functional>
 
 TfrmClock* frmClock = nullptr;
 
@@ -98,6 +101,8 @@ TfrmClock::TfrmClock(QWidget* parent)
 
     createMenu();
     createTrayIcon();
+    if (DataModule1)
+        taskAnswers = new TaskAnswerHandler(*DataModule1, this);
     frmClock = this;
     FormCreate();
 }
@@ -119,16 +124,17 @@ void TfrmClock::createMenu()
             &TfrmClock::miExitClick);
     connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miSetting")), &QAction::triggered, this,
             &TfrmClock::miSettingClick);
+    connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miToDo")), &QAction::triggered, this,
+            &TfrmClock::miToDoClick);
+    connect(pmClockMenu->findChild<QAction*>(QStringLiteral("miViewToDoList")), &QAction::triggered, this,
+            &TfrmClock::miViewToDoListClick);
 }
 
 void TfrmClock::createTrayIcon()
 {
     spTrayIcon1 = new QSystemTrayIcon(this);
     spTrayIcon1->setObjectName(QStringLiteral("spTrayIcon1"));
-    QIcon icon = QApplication::windowIcon();
-    if (icon.isNull())
-        icon = QIcon(ProgramFolder::filePath(AnalogPictureFile));
-    spTrayIcon1->setIcon(icon);
+    spTrayIcon1->setIcon(QIcon(QStringLiteral(":/icons/larkspur.png")));
     spTrayIcon1->setToolTip(windowTitle());
     spTrayIcon1->setContextMenu(pmClockMenu);
     connect(spTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -193,7 +199,7 @@ void TfrmClock::tmrTimeTimer()
     else if (ViewMode == vmAnalogClock)
         pbArrows->repaint();
     if (DataModule1)
-        RunReminderScanWhenDue(*tmrTime, DateTime::fromDateTime(now), DataModule1->NextShowDT, reminderScan_);
+        DataModule1->RunTimerScan([this](bool enabled) { enabled ? tmrTime->start() : tmrTime->stop(); });
 }
 
 void TfrmClock::updateFreeClock(const QTime& time)
@@ -297,6 +303,22 @@ void TfrmClock::miSettingClick()
 {
     settings_->PrepareToOpen();
     settings_->exec();
+}
+
+// The task windows are created after the clock, so they are looked up when asked for.
+void TfrmClock::miToDoClick()
+{
+    if (frmCreateToDo)
+        frmCreateToDo->OpenNewTask();
+}
+
+void TfrmClock::miViewToDoListClick()
+{
+    if (!frmToDoList)
+        return;
+    frmToDoList->show();
+    frmToDoList->raise();
+    frmToDoList->activateWindow();
 }
 
 void TfrmClock::miExitClick()

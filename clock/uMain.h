@@ -17,6 +17,7 @@ class QMenu;
 class TfrmSettings;
 class QSystemTrayIcon;
 class QTimer;
+class TaskAnswerHandler;
 
 // The main window: a small frameless clock on top of everything, or only a tray icon. Its
 // one-second tick redraws the time and starts the reminder scan when something is due; its
@@ -46,8 +47,6 @@ public:
     void SetClockColor(TColor color);
     TColor ClockColor() const { return color_; }
 
-    // The reminder engine's scan, run by a tick once the next due time has passed.
-    void SetReminderScan(std::function<void()> scan) { reminderScan_ = std::move(scan); }
     void SetDayOverview(DayOverviewWindow* overview) { dayOverviewHover_.setOverview(overview); }
 
     // The session ends (log-out, SIGTERM): save what an exit saves.
@@ -64,6 +63,8 @@ public:
     QTimer* tmrDayInfoShow = nullptr;
     QSystemTrayIcon* spTrayIcon1 = nullptr;
     QMenu* pmClockMenu = nullptr;
+    // Receives the reminder windows' answers.
+    TaskAnswerHandler* taskAnswers = nullptr;
 
 signals:
     // The window was closed: the program ends.
@@ -93,6 +94,8 @@ private:
     void createMenu();
     void createTrayIcon();
     void miSettingClick();
+    void miToDoClick();
+    void miViewToDoListClick();
     void updateFreeClock(const QTime& time);
 
     // ClockSurface
@@ -113,7 +116,6 @@ private:
     ClockViewSwitch viewSwitch_;
     DayOverviewHover dayOverviewHover_;
     ClockDrag drag_;
-    std::function<void()> reminderScan_;
     bool created_ = false;
     bool visibleWhenCreated_ = false;
     bool terminationRequested_ = false;

@@ -36,24 +36,22 @@ int context(const QWidget* widget)
     return 0;
 }
 
-QUrl url(int context)
+QString pagePath(int context)
 {
-    QUrl link = QUrl::fromLocalFile(ProgramFolder::filePath(HelpFile));
-    if (context > 0)
-        link.setFragment(QStringLiteral("context-%1").arg(context));
-    return link;
+    return ProgramFolder::filePath(context > 0 ? QStringLiteral("Help/context-%1.html").arg(context)
+                                               : QStringLiteral("Help/index.html"));
 }
 
 void show(QWidget* widget)
 {
-    const QString path = ProgramFolder::filePath(HelpFile);
+    const QString path = pagePath(context(widget));
     if (!QFileInfo(path).isFile()) {
         Dialogs::instance().message(widget, QCoreApplication::applicationName(),
                                     QStringLiteral("Cannot find the help file \"%1\".").arg(path),
                                     Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }
-    if (!Dialogs::instance().openUrl(url(context(widget))))
+    if (!Dialogs::instance().openUrl(QUrl::fromLocalFile(path)))
         Dialogs::instance().message(widget, QCoreApplication::applicationName(),
                                     QStringLiteral("Cannot open the help file \"%1\".").arg(path),
                                     Dialogs::Icon::Warning, Dialogs::Buttons::Ok);

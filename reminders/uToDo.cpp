@@ -2,6 +2,7 @@
 
 #include "lang/uLanguages.h"
 #include "platform/DateTime.h"
+#include "platform/LocaleFormats.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
@@ -126,10 +127,7 @@ void TfrmToDo::ShowReminder(const TTaskParams& params, const QString& caption, i
     form->setWindowTitle(caption);
     form->lblTitle->setText(task.Title);
     form->TaskTime = task.TaskTime;
-    const QDateTime due = DateTime::toDateTime(task.TaskTime);
-    const QLocale locale = QLocale::system();
-    form->lbTaskTime->setText(locale.toString(due.date(), QLocale::LongFormat) + QLatin1Char(' ') +
-                              locale.toString(due.time(), QLocale::LongFormat));
+    form->lbTaskTime->setText(LocaleFormats::longDateLongTime(task.TaskTime));
     form->memDescript->setPlainText(task.Comment);
     form->Tag = task.TDID;
 

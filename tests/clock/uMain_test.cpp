@@ -1,4 +1,6 @@
 #include "clock/uMain.h"
+#include "tasks/uNewToDo.h"
+#include "tasks/uToDoList.h"
 
 #include "data/uDataModule.h"
 #include "platform/DateTime.h"
@@ -156,20 +158,10 @@ TEST_F(ClockWindowTest, AFreeClockNearTheRightEdgeStaysAgainstItWhileItGrows)
     EXPECT_EQ(clock->geometry().right() + 1, screenRight);
 }
 
-TEST_F(ClockWindowTest, ATickWithNothingDueRunsNoStatement)
+TEST_F(ClockWindowTest, ATickWithNothingDueRunsNoStatementAndADueOneScans)
 {
     create();
-    int scans = 0;
-    clock->SetReminderScan([&] {
-        ++scans;
-        EXPECT_FALSE(clock->tmrTime->isActive());
-        Query query(DataModule1->connVO);
-        query.add(QStringLiteral("SELECT COUNT(*) AS Due FROM ToDo"));
-        query.open();
-        query.close();
-    });
     const double now = SystemClock::nowDays();
-
     DataModule1->NextShowDT = now + DateTime::OneMinute;
     const quint64 before = DataModule1->connVO.statementCount();
     for (const quint8 mode : {vmAnalogClock, vmFreeClock, vmSysTrayIcon}) {
@@ -177,13 +169,13 @@ TEST_F(ClockWindowTest, ATickWithNothingDueRunsNoStatement)
         clock->tmrTimeTimer();
     }
     EXPECT_EQ(DataModule1->connVO.statementCount(), before);
-    EXPECT_EQ(scans, 0);
 
     DataModule1->NextShowDT = now - DateTime::OneMinute;
     clock->tmrTimeTimer();
-    EXPECT_EQ(scans, 1);
     EXPECT_GT(DataModule1->connVO.statementCount(), before);
+    EXPECT_EQ(DataModule1->NextShowDT, NoNextShowDT) << "the empty table has nothing due";
     EXPECT_TRUE(clock->tmrTime->isActive());
+    EXPECT_NE(clock->taskAnswers, nullptr);
 }
 
 TEST_F(ClockWindowTest, WithoutASystemTrayTheTrayViewKeepsTheClockShownAndSaysSoOnce)
@@ -220,11 +212,24 @@ TEST_F(ClockWindowTest, TheMenuHoldsEveryItemInOrder)
     EXPECT_EQ(item("miAbout")->text(), QStringLiteral("About..."));
     EXPECT_EQ(clock->spTrayIcon1->contextMenu(), clock->pmClockMenu);
 
-    for (const char* enabled : {"miSetting", "miHelp", "miExit"})
+    for (const char* enabled : {"miToDo", "miViewToDoList", "miSetting", "miHelp", "miExit"})
         EXPECT_TRUE(item(enabled)->isEnabled()) << enabled;
-    for (const char* later : {"miToDo", "miHoliday", "miViewToDoList", "miSchedule", "Holydayslist1", "miAddresBook",
-                              "miAbout"})
+    for (const char* later : {"miHoliday", "miSchedule", "Holydayslist1", "miAddresBook", "miAbout"})
         EXPECT_FALSE(item(later)->isEnabled()) << later;
+}
+
+TEST_F(ClockWindowTest, ToDoAndToDoListOpenTheTaskWindows)
+{
+    create();
+    TfrmCreateToDo editor;
+    TfrmToDoList list;
+    item("miToDo")->trigger();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.tag(), 0);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("NewToDo..."));
+    item("miViewToDoList")->trigger();
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(list.size(), QSize(519, 308));
 }
 
 TEST_F(ClockWindowTest, ExitClosesTheClockAndItsEndAsksForTheShortSave)
@@ -245,11 +250,11 @@ TEST_F(ClockWindowTest, ExitClosesTheClockAndItsEndAsksForTheShortSave)
 
 TEST_F(ClockWindowTest, HelpFromTheMenuOpensTheClocksContext)
 {
-    folder.writeFile(Help::HelpFile, "<html></html>");
+    folder.writeFile(QStringLiteral("Help/context-1.html"), "<html></html>");
     create();
     item("miHelp")->trigger();
     ASSERT_EQ(dialogs.opened().size(), 1);
-    EXPECT_EQ(dialogs.opened().first().fragment(), QStringLiteral("context-1"));
+    EXPECT_EQ(dialogs.opened().first().fileName(), QStringLiteral("context-1.html"));
 }
 
 TEST_F(ClockWindowTest, DraggingWithTheLeftButtonMovesTheClockAndSnapsItToAnEdge)

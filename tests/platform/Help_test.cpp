@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -18,14 +20,12 @@ protected:
     void SetUp() override { Help::setContext(&window, 5); }
 };
 
-TEST_F(HelpTest, OpensTheHelpFileAtTheContextOfTheWindow)
+TEST_F(HelpTest, OpensThePageOfTheWindowsContext)
 {
-    folder.writeFile(Help::HelpFile, "<html></html>");
+    folder.writeFile(QStringLiteral("Help/context-5.html"), "<html></html>");
     Help::show(&child);
     ASSERT_EQ(dialogs.opened().size(), 1);
-    const QUrl opened = dialogs.opened().first();
-    EXPECT_EQ(opened.toLocalFile(), folder.filePath(QStringLiteral("Help/L-ORGANIZER.html")));
-    EXPECT_EQ(opened.fragment(), QStringLiteral("context-5"));
+    EXPECT_EQ(dialogs.opened().first(), QUrl::fromLocalFile(folder.filePath(QStringLiteral("Help/context-5.html"))));
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
@@ -35,17 +35,28 @@ TEST_F(HelpTest, AMissingHelpFileIsReportedWhenHelpIsAskedFor)
     EXPECT_TRUE(dialogs.opened().isEmpty());
     ASSERT_EQ(dialogs.shown().size(), 1);
     EXPECT_EQ(dialogs.shown().first().icon, Dialogs::Icon::Warning);
-    EXPECT_TRUE(dialogs.shown().first().text.contains(QStringLiteral("L-ORGANIZER.html")));
+    EXPECT_TRUE(dialogs.shown().first().text.contains(QStringLiteral("context-5.html")));
 }
 
-TEST_F(HelpTest, AWindowWithoutContextOpensTheHelpAtItsStart)
+TEST_F(HelpTest, AWindowWithoutContextOpensTheContents)
 {
-    folder.writeFile(Help::HelpFile, "<html></html>");
+    folder.writeFile(QStringLiteral("Help/index.html"), "<html></html>");
     QWidget other;
     EXPECT_EQ(Help::context(&other), 0);
     Help::show(&other);
     ASSERT_EQ(dialogs.opened().size(), 1);
-    EXPECT_FALSE(dialogs.opened().first().hasFragment());
+    EXPECT_EQ(dialogs.opened().first().fileName(), QStringLiteral("index.html"));
+}
+
+TEST_F(HelpTest, F1InTheWindowOpensItsPage)
+{
+    folder.writeFile(QStringLiteral("Help/context-5.html"), "<html></html>");
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_EQ(dialogs.opened().size(), 1);
+    EXPECT_EQ(dialogs.opened().first().fileName(), QStringLiteral("context-5.html"));
 }
 
 }  // namespace

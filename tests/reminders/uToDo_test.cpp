@@ -61,13 +61,14 @@ TEST_F(ReminderWindow, StartsBelowTheScreenAndSlidesUpToItsRestingPlace)
 TEST_F(ReminderWindow, ShowsTheTaskInTheUsersFormats)
 {
     const double holiday = At(2024, 12, 25);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TfrmToDo& form = Show({9, QStringLiteral("Christmas"), QStringLiteral("line one\nline two"), holiday});
-    const QLocale locale = QLocale::system();
+    QLocale::setDefault(QLocale::system());
     EXPECT_EQ(form.objectName(), QStringLiteral("frmToDo"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Caption"));
     EXPECT_EQ(form.lblTitle->text(), QStringLiteral("Christmas"));
-    EXPECT_EQ(form.lbTaskTime->text(), locale.toString(QDate(2024, 12, 25), QLocale::LongFormat) + QLatin1Char(' ') +
-                                           locale.toString(QTime(0, 0), QLocale::LongFormat));
+    // Long date and long time, without the time zone that Qt's long time format adds.
+    EXPECT_EQ(form.lbTaskTime->text(), QStringLiteral("Mittwoch, 25. Dezember 2024 00:00:00"));
     EXPECT_EQ(form.memDescript->toPlainText(), QStringLiteral("line one\nline two"));
     EXPECT_TRUE(form.memDescript->isReadOnly());
     EXPECT_EQ(form.Tag, 9);
