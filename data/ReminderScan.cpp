@@ -161,7 +161,10 @@ public:
     {
         if (now_ < dueTime || now_ >= IncPeriod(row_.elapseType, row_.elapseInt, dueTime))
             return;
-        if (!first && lastAnnounced_ && dueTime == *lastAnnounced_)
+        // Compared on the millisecond: the series is walked on whole milliseconds, while a
+        // stored time written by another program may lie a hair off it.
+        if (!first && lastAnnounced_ &&
+            DateTime::roundedToMillisecond(dueTime) == DateTime::roundedToMillisecond(*lastAnnounced_))
             return;
         TTaskParams task = row_.task;
         task.TaskTime = row_.mesType == mtHoliday ? row_.firstDT : dueTime;

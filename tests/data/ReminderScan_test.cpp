@@ -85,6 +85,15 @@ TEST_F(ReminderScan, StartUpAnnouncesEveryMissedElementOfTheSeriesOnce)
     EXPECT_EQ(dataModule.NextShowDT, At(2025, 3, 14, 10, 40));
 }
 
+// Another program's arithmetic leaves the stored time a few microseconds off the series.
+TEST_F(ReminderScan, StoredTimeAHairOffTheSeriesIsStillAnnouncedOnce)
+{
+    Insert({0, At(2025, 3, 14, 9, 0), At(2025, 3, 14, 10, 0) - 1.5e-10, 10, ptMinutes, OneHour, ptHours});
+    SetNow(At(2025, 3, 14, 10, 35));
+    dataModule.PrepareAfterLoadTasks();
+    EXPECT_EQ(WindowTimes().size(), 6u);
+}
+
 TEST_F(ReminderScan, TimerScanAnnouncesARepeatingRowOnlyForItsStoredTime)
 {
     const qint32 id = Insert({0, At(2025, 3, 14, 9, 0), At(2025, 3, 14, 10, 0), 10, ptMinutes, OneHour, ptHours});
