@@ -84,32 +84,33 @@ TfrmCreateToDo::TfrmCreateToDo(QWidget* parent)
     lbTitle = heading(this, "lbTitle", QStringLiteral("Task title"), {8, 8, 293, 16});
     edTitle = named<QLineEdit>(this, "edTitle", {8, 26, 293, 24});
 
-    rbAtTime = named<QRadioButton>(this, "rbAtTime", {8, 60, 118, 22});
+    rbAtTime = named<QRadioButton>(this, "rbAtTime", {8, 60, 100, 22});
     rbAtTime->setText(QStringLiteral("At exact time"));
-    dtpToDoTime = named<QTimeEdit>(this, "dtpToDoTime", {128, 59, 78, 24});
+    dtpToDoTime = named<QTimeEdit>(this, "dtpToDoTime", {108, 59, 84, 24});
     dtpToDoTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    dtpToDoDate = named<QDateEdit>(this, "dtpToDoDate", {210, 59, 91, 24});
+    dtpToDoDate = named<QDateEdit>(this, "dtpToDoDate", {195, 59, 106, 24});
     dtpToDoDate->setCalendarPopup(true);
     dtpToDoDate->setDisplayFormat(LocaleFormats::shortDateFormat());
 
-    rbAfterWinLoad = named<QRadioButton>(this, "rbAfterWinLoad", {8, 92, 46, 22});
+    rbAfterWinLoad = named<QRadioButton>(this, "rbAfterWinLoad", {8, 92, 40, 22});
     rbAfterWinLoad->setText(QStringLiteral("In "));
-    spAfterWinLoad = countEdit(this, "spAfterWinLoad", 30, {56, 91, 62, 24});
-    cbAfterWinLoading = unitList(this, "cbAfterWinLoading", AllUnits.mid(0, 2), {122, 91, 80, 24});
-    lbAfterWinLoading = named<QLabel>(this, "lbAfterWinLoading", {206, 95, 100, 16});
+    spAfterWinLoad = countEdit(this, "spAfterWinLoad", 30, {48, 91, 52, 24});
+    cbAfterWinLoading = unitList(this, "cbAfterWinLoading", AllUnits.mid(0, 2), {104, 91, 88, 24});
+    lbAfterWinLoading = named<QLabel>(this, "lbAfterWinLoading", {196, 88, 105, 32});
     lbAfterWinLoading->setText(QStringLiteral("after windows loading"));
+    lbAfterWinLoading->setWordWrap(true);
 
-    chbRepeatEvery = named<QCheckBox>(this, "chbRepeatEvery", {8, 128, 118, 22});
+    chbRepeatEvery = named<QCheckBox>(this, "chbRepeatEvery", {8, 128, 112, 22});
     chbRepeatEvery->setText(QStringLiteral("Repeat every"));
-    seRepeatEvery = countEdit(this, "seRepeatEvery", 30, {128, 127, 78, 24});
-    cbRepeatEvery = unitList(this, "cbRepeatEvery", AllUnits, {210, 127, 91, 24});
+    seRepeatEvery = countEdit(this, "seRepeatEvery", 30, {124, 127, 60, 24});
+    cbRepeatEvery = unitList(this, "cbRepeatEvery", AllUnits, {188, 127, 113, 24});
 
-    lbIfMess = named<QLabel>(this, "lbIfMess", {8, 160, 200, 16});
+    lbIfMess = named<QLabel>(this, "lbIfMess", {8, 160, 154, 16});
     lbIfMess->setText(QStringLiteral("If the reminder is missed,"));
-    lbDontShow = named<QLabel>(this, "lbDontShow", {8, 176, 200, 16});
+    lbDontShow = named<QLabel>(this, "lbDontShow", {8, 176, 154, 16});
     lbDontShow->setText(QStringLiteral("do not show it after"));
-    seActiveTime = countEdit(this, "seActiveTime", 1, {176, 166, 58, 24});
-    cbActiveTime = unitList(this, "cbActiveTime", AllUnits.mid(0, 3), {238, 166, 63, 24});
+    seActiveTime = countEdit(this, "seActiveTime", 1, {164, 166, 48, 24});
+    cbActiveTime = unitList(this, "cbActiveTime", AllUnits.mid(0, 3), {216, 166, 85, 24});
 
     lbDescription = heading(this, "lbDescription", QStringLiteral("Description"), {8, 202, 293, 16});
     memComment = named<QPlainTextEdit>(this, "memComment", {8, 220, 293, 108});

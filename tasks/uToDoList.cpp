@@ -68,6 +68,10 @@ TfrmToDoList::TfrmToDoList(QWidget* parent)
     grToDoList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grToDoList->setShowGrid(true);
     grToDoList->setWordWrap(false);
+    // The column widths are those of a small list font.
+    QFont gridFont = grToDoList->font();
+    gridFont.setPointSize(8);
+    grToDoList->setFont(gridFont);
     grToDoList->verticalHeader()->hide();
     grToDoList->verticalHeader()->setDefaultSectionSize(20);
     grToDoList->horizontalHeader()->setHighlightSections(false);
@@ -77,7 +81,7 @@ TfrmToDoList::TfrmToDoList(QWidget* parent)
     grToDoList->setStyleSheet(QStringLiteral(
         "QTableView#grToDoList { background-color: rgb(238, 238, 238); color: rgb(0, 83, 0); }"
         "QTableView#grToDoList QHeaderView::section { background-color: rgb(219, 219, 219); color: rgb(0, 83, 0); "
-        "font-weight: bold; }"));
+        "font-weight: bold; font-size: 8pt; padding: 1px 2px; }"));
     grToDoList->setColumnWidth(TaskListModel::ShowDT, 128);
     grToDoList->setColumnWidth(TaskListModel::Title, 221);
     grToDoList->setColumnWidth(TaskListModel::ActiveTime, 73);
