@@ -2,6 +2,7 @@
 
 #include "lang/uLanguages.h"
 #include "platform/DateTime.h"
+#include "platform/Components.h"
 #include "platform/LocaleFormats.h"
 #include "platform/Screen.h"
 
@@ -49,18 +50,10 @@ QString FreeFormName(const TfrmToDo* form)
     return name;
 }
 
-template <typename Widget>
-Widget* Place(QWidget* form, const char* name, const QRect& geometry)
-{
-    auto* widget = new Widget(form);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel* Heading(QWidget* form, const char* name, const QString& text, int top)
 {
-    QLabel* label = Place<QLabel>(form, name, QRect(8, top, 223, 16));
+    QLabel* label = CreateComponent<QLabel>(form, name, QRect(8, top, 223, 16));
     label->setText(text);
     label->setStyleSheet(QStringLiteral("color: rgb(0, 111, 0); font-weight: bold;"));
     return label;
@@ -76,30 +69,30 @@ TfrmToDo::TfrmToDo() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt
     setWindowOpacity(Opacity);
 
     lbTitle = Heading(this, "lbTitle", QStringLiteral("Title"), 8);
-    lblTitle = Place<QLabel>(this, "lblTitle", QRect(8, 26, 223, 18));
+    lblTitle = CreateComponent<QLabel>(this, "lblTitle", QRect(8, 26, 223, 18));
     lblTaskTime = Heading(this, "lblTaskTime", QStringLiteral("Task time"), 50);
-    lbTaskTime = Place<QLabel>(this, "lbTaskTime", QRect(8, 68, 223, 18));
+    lbTaskTime = CreateComponent<QLabel>(this, "lbTaskTime", QRect(8, 68, 223, 18));
     lbDescript = Heading(this, "lbDescript", QStringLiteral("Descript"), 92);
-    memDescript = Place<QPlainTextEdit>(this, "memDescript", QRect(8, 110, 223, 100));
+    memDescript = CreateComponent<QPlainTextEdit>(this, "memDescript", QRect(8, 110, 223, 100));
     memDescript->setReadOnly(true);
     memDescript->setFrameShape(QFrame::NoFrame);
     memDescript->setStyleSheet(QStringLiteral("background-color: rgb(232, 232, 232);"));
 
-    rbDone = Place<QRadioButton>(this, "rbDone", QRect(8, 218, 223, 20));
+    rbDone = CreateComponent<QRadioButton>(this, "rbDone", QRect(8, 218, 223, 20));
     rbDone->setText(QStringLiteral("Done"));
     rbDone->setChecked(true);
-    rbPostpone = Place<QRadioButton>(this, "rbPostpone", QRect(8, 242, 92, 22));
+    rbPostpone = CreateComponent<QRadioButton>(this, "rbPostpone", QRect(8, 242, 92, 22));
     rbPostpone->setText(QStringLiteral("Postpone at"));
     // The answer carries the count in one byte.
-    sePostpone = Place<QSpinBox>(this, "sePostpone", QRect(100, 242, 52, 22));
+    sePostpone = CreateComponent<QSpinBox>(this, "sePostpone", QRect(100, 242, 52, 22));
     sePostpone->setRange(0, 255);
     sePostpone->setValue(10);
     sePostpone->setEnabled(false);
-    cbPostpone = Place<QComboBox>(this, "cbPostpone", QRect(156, 242, 75, 22));
+    cbPostpone = CreateComponent<QComboBox>(this, "cbPostpone", QRect(156, 242, 75, 22));
     cbPostpone->addItems({QStringLiteral("Minutes"), QStringLiteral("Hours"), QStringLiteral("Days"),
                           QStringLiteral("Weeks"), QStringLiteral("Months"), QStringLiteral("Years")});
     cbPostpone->setEnabled(false);
-    btnOK = Place<QPushButton>(this, "btnOK", QRect(82, 268, 75, 25));
+    btnOK = CreateComponent<QPushButton>(this, "btnOK", QRect(82, 268, 75, 25));
     btnOK->setText(QStringLiteral("OK"));
 
     tmrShow = new QTimer(this);

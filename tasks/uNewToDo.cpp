@@ -2,6 +2,7 @@
 
 #include "data/uDataModule.h"
 #include "lang/uLanguages.h"
+#include "platform/Components.h"
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -33,18 +34,10 @@ const QString WarningCaption = QStringLiteral("Addition of new task");
 constexpr int HelpContext = 4;
 constexpr int MaxCount = 99999;
 
-template <typename T>
-T* named(QWidget* parent, const char* name, const QRect& geometry)
-{
-    T* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel* heading(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
 {
-    QLabel* label = named<QLabel>(parent, name, geometry);
+    QLabel* label = CreateComponent<QLabel>(parent, name, geometry);
     label->setText(caption);
     QFont font = label->font();
     font.setBold(true);
@@ -56,7 +49,7 @@ QLabel* heading(QWidget* parent, const char* name, const QString& caption, const
 QSpinBox* countEdit(QWidget* parent, const char* name, int value, const QRect& geometry)
 {
     // Negative counts mean nothing to a task.
-    QSpinBox* spin = named<QSpinBox>(parent, name, geometry);
+    QSpinBox* spin = CreateComponent<QSpinBox>(parent, name, geometry);
     spin->setRange(0, MaxCount);
     spin->setValue(value);
     return spin;
@@ -64,7 +57,7 @@ QSpinBox* countEdit(QWidget* parent, const char* name, int value, const QRect& g
 
 QComboBox* unitList(QWidget* parent, const char* name, const QStringList& units, const QRect& geometry)
 {
-    QComboBox* combo = named<QComboBox>(parent, name, geometry);
+    QComboBox* combo = CreateComponent<QComboBox>(parent, name, geometry);
     combo->addItems(units);
     combo->setCurrentIndex(0);
     return combo;
@@ -82,47 +75,47 @@ TfrmCreateToDo::TfrmCreateToDo(QWidget* parent)
     setWindowTitle(QStringLiteral("New task"));
 
     lbTitle = heading(this, "lbTitle", QStringLiteral("Task title"), {8, 8, 293, 16});
-    edTitle = named<QLineEdit>(this, "edTitle", {8, 26, 293, 24});
+    edTitle = CreateComponent<QLineEdit>(this, "edTitle", {8, 26, 293, 24});
 
-    rbAtTime = named<QRadioButton>(this, "rbAtTime", {8, 60, 100, 22});
+    rbAtTime = CreateComponent<QRadioButton>(this, "rbAtTime", {8, 60, 100, 22});
     rbAtTime->setText(QStringLiteral("At exact time"));
-    dtpToDoTime = named<QTimeEdit>(this, "dtpToDoTime", {108, 59, 84, 24});
+    dtpToDoTime = CreateComponent<QTimeEdit>(this, "dtpToDoTime", {108, 59, 84, 24});
     dtpToDoTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    dtpToDoDate = named<QDateEdit>(this, "dtpToDoDate", {195, 59, 106, 24});
+    dtpToDoDate = CreateComponent<QDateEdit>(this, "dtpToDoDate", {195, 59, 106, 24});
     dtpToDoDate->setCalendarPopup(true);
     dtpToDoDate->setDisplayFormat(LocaleFormats::shortDateFormat());
 
-    rbAfterWinLoad = named<QRadioButton>(this, "rbAfterWinLoad", {8, 92, 40, 22});
+    rbAfterWinLoad = CreateComponent<QRadioButton>(this, "rbAfterWinLoad", {8, 92, 40, 22});
     rbAfterWinLoad->setText(QStringLiteral("In "));
     spAfterWinLoad = countEdit(this, "spAfterWinLoad", 30, {48, 91, 52, 24});
     cbAfterWinLoading = unitList(this, "cbAfterWinLoading", AllUnits.mid(0, 2), {104, 91, 88, 24});
-    lbAfterWinLoading = named<QLabel>(this, "lbAfterWinLoading", {196, 88, 105, 32});
+    lbAfterWinLoading = CreateComponent<QLabel>(this, "lbAfterWinLoading", {196, 88, 105, 32});
     lbAfterWinLoading->setText(QStringLiteral("after windows loading"));
     lbAfterWinLoading->setWordWrap(true);
 
-    chbRepeatEvery = named<QCheckBox>(this, "chbRepeatEvery", {8, 128, 112, 22});
+    chbRepeatEvery = CreateComponent<QCheckBox>(this, "chbRepeatEvery", {8, 128, 112, 22});
     chbRepeatEvery->setText(QStringLiteral("Repeat every"));
     seRepeatEvery = countEdit(this, "seRepeatEvery", 30, {124, 127, 60, 24});
     cbRepeatEvery = unitList(this, "cbRepeatEvery", AllUnits, {188, 127, 113, 24});
 
-    lbIfMess = named<QLabel>(this, "lbIfMess", {8, 160, 154, 16});
+    lbIfMess = CreateComponent<QLabel>(this, "lbIfMess", {8, 160, 154, 16});
     lbIfMess->setText(QStringLiteral("If the reminder is missed,"));
-    lbDontShow = named<QLabel>(this, "lbDontShow", {8, 176, 154, 16});
+    lbDontShow = CreateComponent<QLabel>(this, "lbDontShow", {8, 176, 154, 16});
     lbDontShow->setText(QStringLiteral("do not show it after"));
     seActiveTime = countEdit(this, "seActiveTime", 1, {164, 166, 48, 24});
     cbActiveTime = unitList(this, "cbActiveTime", AllUnits.mid(0, 3), {216, 166, 85, 24});
 
     lbDescription = heading(this, "lbDescription", QStringLiteral("Description"), {8, 202, 293, 16});
-    memComment = named<QPlainTextEdit>(this, "memComment", {8, 220, 293, 108});
+    memComment = CreateComponent<QPlainTextEdit>(this, "memComment", {8, 220, 293, 108});
     memComment->setLineWrapMode(QPlainTextEdit::NoWrap);
     memComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memComment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    bbOK = named<QPushButton>(this, "bbOK", {138, 338, 80, 26});
+    bbOK = CreateComponent<QPushButton>(this, "bbOK", {138, 338, 80, 26});
     bbOK->setText(QStringLiteral("OK"));
     bbOK->setDefault(true);
     bbOK->setAutoDefault(true);
-    bbCancel = named<QPushButton>(this, "bbCancel", {222, 338, 80, 26});
+    bbCancel = CreateComponent<QPushButton>(this, "bbCancel", {222, 338, 80, 26});
     bbCancel->setText(QStringLiteral("Cancel"));
 
     rbAtTime->setChecked(true);
