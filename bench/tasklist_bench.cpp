@@ -1,4 +1,5 @@
 // Opening the task list on many tasks, beside the bare statement in SQLite on the same data.
+#include "bench/RatioReporter.h"
 #include "platform/Database.h"
 #include "platform/Query.h"
 #include "tasks/TaskListModel.h"
@@ -83,4 +84,11 @@ BENCHMARK(BM_Floor_TaskListStatement)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter({{"BM_TaskListOpen", "BM_Floor_TaskListStatement"}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
