@@ -87,7 +87,7 @@ BENCHMARK(BM_Floor_TaskListStatement)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter({{"BM_TaskListOpen", "BM_Floor_TaskListStatement"}});
+    RatioReporter reporter({std::pair<std::string, std::string>{"BM_TaskListOpen", "BM_Floor_TaskListStatement"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
